@@ -1,0 +1,52 @@
+#pragma once
+// What the program needs from the world outside it: input records, time, sound, the
+// clipboard and the terminal's size. Two hosts implement it: the terminal (the
+// product) and replay (automation and tests). Nothing else in the program touches the
+// terminal, the real clock or the real clipboard.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "console/input_record.h"
+
+namespace tessella::platform {
+
+// Thrown to end the session (File, Exit confirmed, or a replay script used up). It is
+// not a std::exception, so the editor's error trap lets it through.
+struct SessionEnd {
+  int status = 0;
+};
+
+// What a replay dump reports of the editor besides the console itself.
+struct EditorStatus {
+  int cursor_row = 0;
+  int cursor_col = 0;
+  int txcolor = 0;
+  int bgcolor = 0;
+  int page = 1;  // as the toolbar shows it
+  std::string file;
+};
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // The next input record if one is pending; never waits.
+  virtual std::optional<console::InputRecord> Poll() = 0;
+  // Shows the displayed page, then blocks until an input record arrives.
+  virtual console::InputRecord Wait() = 0;
+  // Shows the displayed page, then pauses.
+  virtual void Sleep(int milliseconds) = 0;
+  virtual void Beep() = 0;
+  // Hands the exact bytes to the clipboard.
+  virtual void SetClipboard(std::string_view bytes) = 0;
+  // Motion reports are wanted only while an area is being chosen.
+  virtual void SetMouseTracking(bool on) = 0;
+  // Asks the front end to show a console of this size. False when it cannot take it
+  // (the caller then keeps the console as it was).
+  virtual bool RequestSize(int rows, int cols) = 0;
+  // Called once when the session ends (File, Exit, end of script).
+  virtual void Finish() = 0;
+};
+
+}  // namespace tessella::platform
