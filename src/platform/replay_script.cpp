@@ -1,0 +1,160 @@
+#include "platform/replay_script.h"
+
+#include <array>
+#include <charconv>
+#include <string>
+
+#include "console/keys.h"
+
+namespace tessella::platform {
+namespace {
+
+using console::KeyRecord;
+using console::MouseEvent;
+using console::MouseRecord;
+
+struct KeyName {
+  std::string_view name;
+  KeyRecord key;
+};
+
+// Keys by name, with the character and PC scan code each delivers.
+constexpr std::array kKeyNames = {
+    KeyName{"Enter", {13, 0x1C}},     KeyName{"Esc", {27, 0x01}},
+    KeyName{"Tab", {9, 0x0F}},        KeyName{"Backspace", {8, 0x0E}},
+    KeyName{"Space", {32, 0x39}},     KeyName{"Up", {0, 0x48}},
+    KeyName{"Down", {0, 0x50}},       KeyName{"Left", {0, 0x4B}},
+    KeyName{"Right", {0, 0x4D}},      KeyName{"Home", {0, 0x47}},
+    KeyName{"End", {0, 0x4F}},        KeyName{"PgUp", {0, 0x49}},
+    KeyName{"PgDn", {0, 0x51}},       KeyName{"Ins", {0, 0x52}},
+    KeyName{"Del", {0, 0x53}},        KeyName{"F1", {0, 0x3B}},
+    KeyName{"F2", {0, 0x3C}},         KeyName{"F3", {0, 0x3D}},
+    KeyName{"F4", {0, 0x3E}},         KeyName{"F5", {0, 0x3F}},
+    KeyName{"F6", {0, 0x40}},         KeyName{"F7", {0, 0x41}},
+    KeyName{"F8", {0, 0x42}},         KeyName{"F9", {0, 0x43}},
+    KeyName{"F10", {0, 0x44}},        KeyName{"F11", {0, 0x57}},
+    KeyName{"F12", {0, 0x58}},
+};
+
+std::optional<int> ParseInt(std::string_view text) {
+  int base = 10;
+  if (text.starts_with("0x") || text.starts_with("0X")) {
+    text.remove_prefix(2);
+    base = 16;
+  }
+  int value = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+  if (ec != std::errc{} || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  return value;
+}
+
+std::vector<std::string_view> Words(std::string_view text) {
+  std::vector<std::string_view> words;
+  size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    size_t j = i;
+    while (j < text.size() && text[j] != ' ' && text[j] != '\t') ++j;
+    if (j > i) words.push_back(text.substr(i, j - i));
+    i = j;
+  }
+  return words;
+}
+
+[[noreturn]] void Fail(int line_number, std::string_view line, std::string_view why) {
+  throw ScriptError("script line " + std::to_string(line_number) + ": " + std::string(why) +
+                    ": " + std::string(line));
+}
+
+KeyRecord TypedKey(unsigned char ch) {
+  return KeyRecord{ch, static_cast<std::uint8_t>(keys::LetterScanCode(static_cast<char>(ch))),
+                   false};
+}
+
+}  // namespace
+
+std::optional<KeyRecord> NamedKey(std::string_view name) {
+  for (const auto& k : kKeyNames) {
+    if (k.name == name) return k.key;
+  }
+  if (name.size() == 5 && name.starts_with("Alt-")) {
+    const char letter = name[4];
+    if (letter >= 'A' && letter <= 'Z') {
+      return KeyRecord{static_cast<std::uint8_t>(letter - 'A' + 'a'),
+                       static_cast<std::uint8_t>(keys::LetterScanCode(letter)), true};
+    }
+  }
+  return std::nullopt;
+}
+
+std::vector<ScriptLine> ParseScript(std::string_view text) {
+  std::vector<ScriptLine> script;
+  int line_number = 0;
+  while (!text.empty()) {
+    const size_t nl = text.find('\n');
+    std::string_view line = text.substr(0, nl);
+    text = nl == std::string_view::npos ? std::string_view{} : text.substr(nl + 1);
+    ++line_number;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+
+    const auto words = Words(line);
+    if (words.empty() || words[0].starts_with("#")) continue;
+    const std::string_view verb = words[0];
+    auto add = [&](auto item) { script.push_back(ScriptLine{line_number, item}); };
+
+    if (verb == "type") {
+      // Everything after "type" and one blank, byte for byte.
+      const size_t at = line.find("type") + 4;
+      if (at >= line.size()) Fail(line_number, line, "type needs text");
+      for (unsigned char ch : line.substr(at + 1))
+        add(console::InputRecord{TypedKey(ch)});
+      continue;
+    }
+    if (verb == "key") {
+      if (words.size() != 2) Fail(line_number, line, "key needs one key name");
+      auto key = NamedKey(words[1]);
+      if (!key) Fail(line_number, line, "unknown key name");
+      add(console::InputRecord{*key});
+      continue;
+    }
+    if (verb == "char" || verb == "scan") {
+      if (words.size() != 2) Fail(line_number, line, "needs one number");
+      auto n = ParseInt(words[1]);
+      if (!n || *n < 0 || *n > 255) Fail(line_number, line, "number must be 0 to 255");
+      const auto byte = static_cast<std::uint8_t>(*n);
+      add(console::InputRecord{verb == "char" ? KeyRecord{byte, 0, false}
+                                              : KeyRecord{0, byte, false}});
+      continue;
+    }
+    if (verb == "click" || verb == "rclick" || verb == "mclick" || verb == "dclick" ||
+        verb == "move") {
+      if (words.size() != 3) Fail(line_number, line, "needs a row and a column");
+      auto row = ParseInt(words[1]);
+      auto col = ParseInt(words[2]);
+      if (!row || !col || *row < 1 || *col < 1 || *row > 9999 || *col > 9999)
+        Fail(line_number, line, "row and column must be whole numbers from 1");
+      MouseRecord mouse{*row, *col, console::kLeftButton, MouseEvent::kButtonDown};
+      if (verb == "rclick") mouse.buttons = console::kRightButton;
+      if (verb == "mclick") mouse.buttons = console::kMiddleButton;
+      if (verb == "dclick") mouse.event = MouseEvent::kDoubleClick;
+      if (verb == "move") {
+        mouse.buttons = 0;
+        mouse.event = MouseEvent::kMoved;
+      }
+      add(console::InputRecord{mouse});
+      continue;
+    }
+    if (verb == "dump") {
+      if (words.size() != 2) Fail(line_number, line, "dump needs one name");
+      const std::string_view name = words[1];
+      if (name.find('/') != std::string_view::npos || name == "." || name == "..")
+        Fail(line_number, line, "a dump name is a plain file name");
+      add(DumpRequest{std::string(name)});
+      continue;
+    }
+    Fail(line_number, line, "unknown command");
+  }
+  return script;
+}
+
+}  // namespace tessella::platform

@@ -1,0 +1,254 @@
+// The running program driven through replay: start-up, the toolbar line, choosing an
+// area, page moves.
+#include <gtest/gtest.h>
+
+#include "console/cp437.h"
+#include "console/keys.h"
+#include "editor/page_moves.h"
+#include "editor/toolbar_table.h"
+#include "replay_fixture.h"
+
+namespace tessella {
+namespace {
+
+using testing::Replay;
+using testing::ScrCell;
+
+bool ScreenHolds(Replay& r, std::string_view text) {
+  for (int row = 1; row <= r.console().rows(); ++row) {
+    if (r.text(row, 1, r.console().cols()).find(text) != std::string::npos) return true;
+  }
+  return false;
+}
+
+TEST(StartUp, TitlePictureWaitsForAKey) {
+  Replay r("", /*past_title=*/false);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(ScreenHolds(r, "Creates Text Screens and Generates the Code to run them in your PBCC, PBdos,"));
+  EXPECT_TRUE(ScreenHolds(r, "Run in Windows only"));
+  EXPECT_TRUE(ScreenHolds(r, "Tessella"));
+}
+
+TEST(StartUp, WorkScreenToolbarAndLiveFields) {
+  Replay r("");
+  auto& con = r.console();
+  ASSERT_EQ(con.rows(), 35);
+  ASSERT_EQ(con.cols(), 90);
+  EXPECT_EQ(con.title(), "   Tessella  Version 2.9       ");
+  for (int row : {1, 10, 34}) {
+    EXPECT_EQ(r.text(row, 1, 90), std::string(90, ' '));
+    EXPECT_EQ(r.cell(row, 5).attr, 1 + 16 * 15);
+  }
+  EXPECT_EQ(r.text(35, 1, 41), " Copy Paste Cut Color Edit Mouse ColChart");
+  EXPECT_EQ(r.text(35, 62, 65), "Page");
+  EXPECT_EQ(r.text(35, 81, 90), "Undo ASCII");
+  // The live fields painted while the loop waits.
+  EXPECT_EQ(r.text(35, 66, 66), "1");
+  EXPECT_EQ(r.text(35, 72, 73), "10");
+  EXPECT_EQ(r.text(35, 78, 79), "40");
+  EXPECT_EQ(r.cell(35, 66).attr, 12 + 16 * 7);
+  EXPECT_EQ(r.text(35, 43, 60), "\xCC\xB9 Txcolor BGcolor");
+  EXPECT_EQ(r.cell(35, 45).attr, 1 + 16 * 15);
+  // Per-column attributes of the toolbar picture.
+  EXPECT_EQ(r.cell(35, 1).attr, 0x70);
+  EXPECT_EQ(r.cell(35, 16).attr, 0x79);
+  const int color[] = {0x74, 0x79, 0x7C, 0x72, 0x7D};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(r.cell(35, 17 + i).attr, color[i]);
+  EXPECT_EQ(r.cell(35, 34).attr, 0x74);
+  EXPECT_EQ(r.cell(35, 42).attr, 0x79);
+  EXPECT_EQ(con.cursor_row(), 10);
+  EXPECT_EQ(con.cursor_col(), 40);
+  EXPECT_TRUE(con.cursor_visible());
+  EXPECT_EQ(con.cursor_size(), 99);
+  // The row store holds blank rows 1..4,400 and nothing beyond.
+  const auto& store = r.ed().store;
+  EXPECT_EQ(store.row(4400).size(), 90u * 4);
+  EXPECT_EQ(static_cast<unsigned char>(store.row(1)[2]), 249);
+  EXPECT_TRUE(store.row(4401).empty());
+}
+
+TEST(StartUp, DumpFilesDescribeTheDisplayedPage) {
+  Replay r("dump first\n", true, "startup-dump");
+  const std::string txt = r.dump("first", ".txt");
+  EXPECT_EQ(std::count(txt.begin(), txt.end(), '\n'), 35);
+  EXPECT_NE(txt.find(" Copy Paste Cut Color Edit Mouse ColChart"), std::string::npos);
+  EXPECT_NE(txt.find(cp437::ToUtf8("\xCC\xB9")), std::string::npos);
+  EXPECT_EQ(r.dump("first", ".scr").size(), 2u * 35 * 90);
+  const std::string state = r.dump("first", ".state");
+  EXPECT_NE(state.find("rows=35\ncols=90\ncursor_row=10\ncursor_col=40\ncursor_visible=1\n"),
+            std::string::npos);
+  EXPECT_NE(state.find("txcolor=1\nbgcolor=15\npage=1\n"), std::string::npos);
+  EXPECT_NE(state.find("beeps=0\n"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(r.dumps / "first.clip"));
+  EXPECT_TRUE(std::filesystem::exists(r.dumps / "final.state"));
+}
+
+TEST(ChoosingAnArea, OutlineFollowsTheMouseWithThickSides) {
+  Replay r("click 5 10\nmove 8 20\ndump wide\nmove 7 11\ndump narrow\nmove 4 20\ndump above\n",
+           true, "outline");
+  const std::string wide = r.dump("wide", ".scr");
+  auto marked = [](const std::string& scr, int row, int col) {
+    return ScrCell(scr, 90, row, col).second == 0x0E;
+  };
+  for (int c = 10; c <= 20; ++c) {
+    EXPECT_TRUE(marked(wide, 5, c)) << c;
+    EXPECT_TRUE(marked(wide, 8, c)) << c;
+  }
+  for (int row = 5; row <= 8; ++row) {
+    EXPECT_TRUE(marked(wide, row, 10));
+    EXPECT_TRUE(marked(wide, row, 11));
+    EXPECT_TRUE(marked(wide, row, 19));
+    EXPECT_TRUE(marked(wide, row, 20));
+  }
+  EXPECT_FALSE(marked(wide, 6, 12));
+  EXPECT_FALSE(marked(wide, 6, 18));
+  EXPECT_FALSE(marked(wide, 9, 10));
+  EXPECT_FALSE(marked(wide, 5, 21));
+  // Two columns wide: single sides.
+  const std::string narrow = r.dump("narrow", ".scr");
+  EXPECT_TRUE(marked(narrow, 6, 10));
+  EXPECT_TRUE(marked(narrow, 6, 11));
+  EXPECT_FALSE(marked(narrow, 5, 12));
+  // One row above the first corner: nothing is drawn.
+  const std::string above = r.dump("above", ".scr");
+  for (size_t i = 1; i < above.size(); i += 2) ASSERT_NE(static_cast<unsigned char>(above[i]), 0x0E);
+}
+
+TEST(ChoosingAnArea, RightClickConfirmsAndLeavesNoTrace) {
+  Replay r("click 5 10\nmove 8 20\nclick 9 30\nrclick 12 12\n");
+  const auto& ed = r.ed();
+  EXPECT_EQ(ed.area.r1, 5);
+  EXPECT_EQ(ed.area.c1, 10);
+  EXPECT_EQ(ed.area.r2, 9);
+  EXPECT_EQ(ed.area.c2, 30);
+  EXPECT_EQ(ed.flag_first, 5);
+  EXPECT_EQ(ed.flag_last, 9);
+  EXPECT_EQ(ed.history.undo_count(), 1);  // the first corner pushed the picture before it
+  for (int row = 1; row <= 34; ++row)
+    for (int col = 1; col <= 90; ++col) ASSERT_EQ(r.cell(row, col).attr, 1 + 16 * 15);
+}
+
+TEST(ChoosingAnArea, KeyDoesNotConfirmAndALaterToolbarClickConfirmsNothing) {
+  Replay r("click 5 10\nclick 9 30\nkey Tab\nclick 35 3\n");
+  const auto& ed = r.ed();
+  EXPECT_EQ(ed.flag_first, 0);
+  EXPECT_EQ(ed.flag_last, 0);
+  EXPECT_EQ(ed.area.r1, 0);
+}
+
+TEST(ChoosingAnArea, KeysWhileChoosingAreUsedUpAndTheSecondClickEndsTheChoice) {
+  Replay r("click 5 10\ntype abc\nclick 6 12\nclick 35 70\n");
+  EXPECT_EQ(r.ed().flag_first, 5);
+  EXPECT_EQ(r.ed().flag_last, 6);
+  EXPECT_EQ(r.ed().area.c2, 12);
+  EXPECT_EQ(r.text(5, 10, 12), "   ");
+}
+
+TEST(ChoosingAnArea, TwoColumnsLeftAbandonsButAToolbarClickStillConfirms) {
+  Replay r("click 5 10\nmove 7 14\nmove 7 8\nclick 35 70\n");
+  const auto& ed = r.ed();
+  EXPECT_EQ(ed.area.r1, 5);
+  EXPECT_EQ(ed.area.c2, 14);
+  EXPECT_EQ(ed.flag_first, 5);
+  EXPECT_EQ(ed.flag_last, 7);
+}
+
+TEST(ChoosingAnArea, RowAboveGivesTheFirstRowAsBottomAndToolbarCornerIsNotACommand) {
+  Replay r("click 5 10\nmove 4 15\nclick 35 3\nrclick 35 70\n");
+  // The second corner clicked on the toolbar line ends the choice: the remembered corner
+  // is the last outlined one (row raised to the first corner's row).
+  EXPECT_EQ(r.ed().area.r2, 5);
+  EXPECT_EQ(r.ed().area.c2, 15);
+  EXPECT_EQ(r.ed().flag_last, 5);
+}
+
+TEST(Toolbar, TableOrderDecidesSharedColumns) {
+  using editor::FindToolbarEntry;
+  using editor::ToolbarAction;
+  using editor::ToolbarButton;
+  EXPECT_EQ(FindToolbarEntry(ToolbarButton::kLeft, 28)->keynumber, keys::kF12);
+  EXPECT_EQ(FindToolbarEntry(ToolbarButton::kLeft, 46)->keynumber, keys::kF3);
+  EXPECT_EQ(FindToolbarEntry(ToolbarButton::kRight, 46)->action, ToolbarAction::kLineStyle);
+  EXPECT_EQ(FindToolbarEntry(ToolbarButton::kLeft, 17), nullptr);
+  EXPECT_EQ(FindToolbarEntry(ToolbarButton::kLeft, 53), nullptr);
+  EXPECT_EQ(FindToolbarEntry(ToolbarButton::kLeft, 90)->keynumber, keys::kAltK);
+  EXPECT_EQ(FindToolbarEntry(ToolbarButton::kRight, 5), nullptr);
+}
+
+TEST(Toolbar, RightClickOnTheGlyphsStepsTheStyle) {
+  Replay r("rclick 35 44\nrclick 35 46\n");
+  EXPECT_EQ(r.ed().lines.style, 2);
+  EXPECT_EQ(r.text(35, 43, 44), "\xC7\xB6");
+  Replay all("rclick 35 43\nrclick 35 43\nrclick 35 43\nrclick 35 43\nrclick 35 43\n");
+  EXPECT_EQ(all.text(35, 43, 44), "\xCC\xB9");
+}
+
+TEST(Toolbar, RightClickOnTheColoursStepsThemDownWithWrap) {
+  Replay r("rclick 35 50\nrclick 35 50\nrclick 35 55\n");
+  EXPECT_EQ(r.ed().txcolor, 15);  // 1, 0, then round to 15
+  EXPECT_EQ(r.ed().bgcolor, 14);
+}
+
+TEST(MainLoop, MenuChoosingNothingLeavesTheCursorWhereItWas) {
+  Replay r("rclick 12 30\n");
+  EXPECT_EQ(r.ed().cursor_row, 10);
+  EXPECT_EQ(r.ed().cursor_col, 40);
+}
+
+TEST(PageMoves, PgDnStopsAtPageOneThousand) {
+  std::string script;
+  for (int i = 0; i < 1005; ++i) script += "key PgDn\n";
+  Replay r(script);
+  EXPECT_EQ(r.ed().store.current, 33966);
+  EXPECT_EQ(r.text(35, 66, 69), "1000");
+  EXPECT_EQ(r.ed().page_number, 999);
+}
+
+TEST(PageMoves, PgDnAndPgUpCarryThePagesThroughTheRowStore) {
+  Replay r("");
+  auto& ed = r.ed();
+  editor::Event ev;
+  ed.console.WriteChars(3, 1, "page one");
+  editor::PageDown(ed, ev);
+  editor::Bookkeeping(ed, keys::kPgDn);
+  EXPECT_EQ(ed.store.current, 34);
+  EXPECT_EQ(ed.page_number, 1);
+  EXPECT_EQ(ed.console.AtOutput(3, 1).ch, ' ');  // the blank next page
+  EXPECT_EQ(ed.store.row(2)[0], 'p');
+  ed.console.WriteChars(1, 1, "page two");
+  editor::PageUp(ed, ev);
+  editor::Bookkeeping(ed, keys::kPgUp);
+  EXPECT_EQ(ed.store.current, 0);
+  EXPECT_EQ(ed.page_number, 0);
+  EXPECT_EQ(ed.cursor_row, 1);
+  EXPECT_EQ(ed.console.AtOutput(3, 1).ch, 'p');
+  EXPECT_EQ(ed.store.row(34)[0], 'p');  // page two was stored on the way back
+}
+
+TEST(PageMoves, TallConsolesNeverPageOutsideTheRowStore) {
+  Replay r("");
+  auto& ed = r.ed();
+  ed.console.SetSize(200, 90);
+  editor::Event ev;
+  for (int i = 0; i < 400; ++i) {
+    editor::PageDown(ed, ev);
+    editor::Bookkeeping(ed, keys::kPgDn);
+  }
+  EXPECT_LE(ed.store.current + ed.rows() - 2, editor::RowStore::kLastIndex);
+  editor::CommitPage(ed);
+  EXPECT_LE(ed.store.current + ed.rows() - 2, editor::RowStore::kLastIndex);
+}
+
+TEST(PageMoves, CommitPageStoresThePageAndShowsItAgain) {
+  Replay r("");
+  auto& ed = r.ed();
+  ed.console.WriteChars(5, 1, "keep me");
+  editor::CommitPage(ed);
+  EXPECT_EQ(ed.store.current, 0);
+  EXPECT_EQ(ed.store.row(4)[0], 'k');
+  EXPECT_EQ(ed.console.AtOutput(5, 1).ch, 'k');
+  EXPECT_EQ(ed.last_page_index, 2);
+}
+
+}  // namespace
+}  // namespace tessella
