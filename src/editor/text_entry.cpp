@@ -2,9 +2,6 @@
 
 namespace tessella::editor {
 
-MoveResult MoveCursor(Editor&, Direction) { return MoveResult::kRefused; }
-bool ScrollDown(Editor&) { return false; }
-bool ScrollUp(Editor&) { return false; }
 
 Next Type(Editor& ed, Event&) {
   if (ed.cursor_col < 1) ed.cursor_col = 1;
