@@ -1,0 +1,263 @@
+// The terminal's bytes as input records, fed with made-up times.
+#include "platform/terminal_input_decoder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "console/key_string.h"
+
+namespace tessella::platform {
+namespace {
+
+using console::InputRecord;
+using console::KeyRecord;
+using console::MouseEvent;
+using console::MouseRecord;
+
+constexpr Millis kLater = TerminalInputDecoder::kEscTimeout + 1;
+
+std::vector<InputRecord> Drain(TerminalInputDecoder& d) {
+  std::vector<InputRecord> out;
+  while (auto r = d.Pop()) out.push_back(*r);
+  return out;
+}
+
+// Everything the bytes decode to once the Esc timeout has passed.
+std::vector<InputRecord> Decode(std::string_view bytes) {
+  TerminalInputDecoder d;
+  d.Feed(bytes, 1000);
+  d.Flush(1000 + kLater);
+  return Drain(d);
+}
+
+InputRecord Key(std::uint8_t ch, std::uint8_t scan, bool alt = false) {
+  return KeyRecord{ch, scan, alt};
+}
+InputRecord NoChar(std::uint8_t scan) { return KeyRecord{0, scan, false}; }
+InputRecord Mouse(int row, int col, std::uint8_t buttons, MouseEvent e) {
+  return MouseRecord{row, col, buttons, e};
+}
+
+// The key string the program makes of a single decoded key.
+std::string KeyString(std::string_view bytes) {
+  const auto records = Decode(bytes);
+  if (records.size() != 1) return "<" + std::to_string(records.size()) + " records>";
+  const auto* key = std::get_if<KeyRecord>(&records[0]);
+  if (key == nullptr) return "<mouse>";
+  return console::EncodeKey(*key).value_or("<none>");
+}
+
+std::string Scan(int code) { return std::string{'\0', static_cast<char>(code)}; }
+
+TEST(TerminalInputDecoder, OneByteKeysGiveTheirCharacterAndScanCode) {
+  EXPECT_EQ(Decode("a"), std::vector{Key('a', 0x1E)});
+  EXPECT_EQ(Decode("Z"), std::vector{Key('Z', 0x2C)});
+  EXPECT_EQ(Decode("\r"), std::vector{Key(13, 0x1C)});
+  EXPECT_EQ(Decode("\t"), std::vector{Key(9, 0x0F)});
+  EXPECT_EQ(Decode(" "), std::vector{Key(' ', 0x39)});
+  EXPECT_EQ(Decode("5"), std::vector{Key('5', 0x06)});
+  // Backspace is 8 whether the terminal sends DEL or BS.
+  EXPECT_EQ(Decode("\x7f"), std::vector{Key(8, 0x0E)});
+  EXPECT_EQ(Decode("\x08"), std::vector{Key(8, 0x0E)});
+  // Ctrl+letter: the control character with the letter's scan code.
+  EXPECT_EQ(Decode("\x01"), std::vector{Key(1, 0x1E)});
+  EXPECT_EQ(Decode("\x1a"), std::vector{Key(26, 0x2C)});
+  EXPECT_EQ(Decode("\x11\x13"), (std::vector{Key(17, 0x10), Key(19, 0x1F)}));
+  // Ctrl+Space has no PC character and is dropped without disturbing what follows.
+  EXPECT_EQ(Decode(std::string("\0x", 2)), std::vector{Key('x', 0x2D)});
+}
+
+TEST(TerminalInputDecoder, CursorKeysInCsiAndSs3Form) {
+  const std::pair<const char*, int> cases[] = {
+      {"\x1b[A", 0x48}, {"\x1b[B", 0x50}, {"\x1b[C", 0x4D}, {"\x1b[D", 0x4B},
+      {"\x1bOA", 0x48}, {"\x1bOB", 0x50}, {"\x1bOC", 0x4D}, {"\x1bOD", 0x4B},
+      {"\x1b[1;5A", 0x48},  // Ctrl+Up
+  };
+  for (const auto& [bytes, scan] : cases) {
+    EXPECT_EQ(Decode(bytes), std::vector{NoChar(static_cast<std::uint8_t>(scan))}) << bytes + 1;
+  }
+}
+
+TEST(TerminalInputDecoder, EditingKeysInEveryCommonForm) {
+  const std::pair<const char*, int> cases[] = {
+      // Home: xterm CSI and SS3, vt220 and the Linux console, rxvt.
+      {"\x1b[H", 0x47}, {"\x1bOH", 0x47}, {"\x1b[1~", 0x47}, {"\x1b[7~", 0x47},
+      // End, likewise.
+      {"\x1b[F", 0x4F}, {"\x1bOF", 0x4F}, {"\x1b[4~", 0x4F}, {"\x1b[8~", 0x4F},
+      {"\x1b[2~", 0x52}, {"\x1b[3~", 0x53}, {"\x1b[5~", 0x49}, {"\x1b[6~", 0x51},
+      // rxvt's shifted and controlled forms end in $ and ^.
+      {"\x1b[3$", 0x53}, {"\x1b[5^", 0x49},
+  };
+  for (const auto& [bytes, scan] : cases) {
+    EXPECT_EQ(Decode(bytes), std::vector{NoChar(static_cast<std::uint8_t>(scan))}) << bytes + 1;
+  }
+}
+
+TEST(TerminalInputDecoder, FunctionKeysInXtermRxvtAndLinuxForms) {
+  const std::pair<const char*, int> cases[] = {
+      // F1-F4: xterm SS3, vt100 CSI ~ (rxvt), xterm with a modifier, Linux console.
+      {"\x1bOP", 0x3B}, {"\x1bOQ", 0x3C}, {"\x1bOR", 0x3D}, {"\x1bOS", 0x3E},
+      {"\x1b[11~", 0x3B}, {"\x1b[12~", 0x3C}, {"\x1b[13~", 0x3D}, {"\x1b[14~", 0x3E},
+      {"\x1b[1;2P", 0x3B}, {"\x1b[[A", 0x3B}, {"\x1b[[B", 0x3C}, {"\x1b[[C", 0x3D},
+      {"\x1b[[D", 0x3E}, {"\x1b[[E", 0x3F},
+      // F5-F12.
+      {"\x1b[15~", 0x3F}, {"\x1b[17~", 0x40}, {"\x1b[18~", 0x41}, {"\x1b[19~", 0x42},
+      {"\x1b[20~", 0x43}, {"\x1b[21~", 0x44}, {"\x1b[23~", 0x57}, {"\x1b[24~", 0x58},
+      {"\x1b[15;5~", 0x3F},
+  };
+  for (const auto& [bytes, scan] : cases) {
+    EXPECT_EQ(Decode(bytes), std::vector{NoChar(static_cast<std::uint8_t>(scan))}) << bytes + 1;
+  }
+}
+
+TEST(TerminalInputDecoder, AltLetterFollowsTheProgramsAltRule) {
+  // ESC prefix and the meta bit both give the letter with Alt, which the key string
+  // turns into CHR$(0) + the letter's scan code.
+  EXPECT_EQ(Decode("\x1bx"), std::vector{Key('x', 0x2D, true)});
+  EXPECT_EQ(KeyString("\x1bx"), Scan(0x2D));
+  EXPECT_EQ(KeyString("\x1b" "A"), Scan(0x1E));
+  EXPECT_EQ(KeyString("\xe1"), Scan(0x1E));  // meta+a, alone: not the start of UTF-8
+  EXPECT_EQ(KeyString("\xf8"), Scan(0x2D));  // meta+x
+  // ESC O and ESC [ typed alone are Alt+O and Alt+[, not sequences.
+  EXPECT_EQ(KeyString("\x1bO"), Scan(0x18));
+  EXPECT_EQ(KeyString("\x1b["), "[");
+  // Alt with anything but a letter gives the character.
+  EXPECT_EQ(KeyString("\x1b" "1"), "1");
+  EXPECT_EQ(KeyString("\x1b."), ".");
+  EXPECT_EQ(KeyString("\xb1"), "1");  // meta+1
+}
+
+TEST(TerminalInputDecoder, LoneEscWaitsForTheTimeoutOnly) {
+  TerminalInputDecoder d;
+  d.Feed("\x1b", 100);
+  EXPECT_FALSE(d.HasRecord());
+  ASSERT_TRUE(d.Deadline().has_value());
+  EXPECT_EQ(*d.Deadline(), 100 + TerminalInputDecoder::kEscTimeout);
+  d.Flush(100 + TerminalInputDecoder::kEscTimeout - 1);
+  EXPECT_FALSE(d.HasRecord());
+  d.Flush(100 + TerminalInputDecoder::kEscTimeout);
+  EXPECT_EQ(Drain(d), std::vector{Key(27, 0x01)});
+  EXPECT_FALSE(d.Deadline().has_value());
+}
+
+TEST(TerminalInputDecoder, SequenceSplitAcrossReadsStaysOneKey) {
+  TerminalInputDecoder d;
+  d.Feed("\x1b", 100);
+  d.Feed("[", 105);
+  d.Feed("1", 110);
+  d.Feed("5~", 115);
+  EXPECT_EQ(Drain(d), std::vector{NoChar(0x3F)});
+
+  d.Feed("\x1b", 200);
+  d.Feed("x", 210);
+  EXPECT_EQ(Drain(d), std::vector{Key('x', 0x2D, true)});
+}
+
+TEST(TerminalInputDecoder, EscThenLateKeyAreTwoKeys) {
+  // Nobody called Flush in between: the byte typed later must not join the old Esc.
+  TerminalInputDecoder d;
+  d.Feed("\x1b", 100);
+  d.Feed("x", 100 + kLater);
+  EXPECT_EQ(Drain(d), (std::vector{Key(27, 0x01), Key('x', 0x2D)}));
+}
+
+TEST(TerminalInputDecoder, EscPressedTwiceIsTwoEscs) {
+  EXPECT_EQ(Decode("\x1b\x1b"), (std::vector{Key(27, 0x01), Key(27, 0x01)}));
+}
+
+TEST(TerminalInputDecoder, Utf8CharactersBecomeCodePage437Bytes) {
+  EXPECT_EQ(Decode("\xc3\xa9"), std::vector{Key(0x82, 0)});          // é
+  EXPECT_EQ(Decode("\xe2\x96\x91"), std::vector{Key(0xB0, 0)});      // ░
+  EXPECT_EQ(Decode("\xe2\x82\xac" "a"), std::vector{Key('a', 0x1E)});  // € has no byte
+  EXPECT_EQ(Decode("\xf0\x9f\x98\x80"), std::vector<InputRecord>{});  // emoji: ignored
+  // Alt with a character beyond ASCII gives the character.
+  EXPECT_EQ(Decode("\x1b\xc3\xa9"), std::vector{Key(0x82, 0, true)});
+
+  // A character split across reads is still one character.
+  TerminalInputDecoder d;
+  d.Feed("\xc3", 10);
+  EXPECT_FALSE(d.HasRecord());
+  d.Feed("\xa9", 12);
+  EXPECT_EQ(Drain(d), std::vector{Key(0x82, 0)});
+}
+
+TEST(TerminalInputDecoder, MalformedSequencesKeepTheKeysAfterThem) {
+  // An unknown sequence is dropped whole.
+  EXPECT_EQ(Decode("\x1b[99~a"), std::vector{Key('a', 0x1E)});
+  EXPECT_EQ(Decode("\x1b[?1;2cb"), std::vector{Key('b', 0x30)});
+  // A control byte cuts a sequence short and is read as itself.
+  EXPECT_EQ(Decode("\x1b[1\r"), std::vector{Key(13, 0x1C)});
+  EXPECT_EQ(Decode("\x1b[12\x1b[A"), std::vector{NoChar(0x48)});
+  // Broken UTF-8 and a broken mouse report.
+  EXPECT_EQ(Decode("\xc3q"), (std::vector{Key('C', 0x2E, true), Key('q', 0x10)}));
+  EXPECT_EQ(Decode("\x1b[<0;10Mq"), std::vector{Key('q', 0x10)});
+  // A run of parameters too long for any key is given up without waiting for more.
+  TerminalInputDecoder d;
+  d.Feed("\x1b[" + std::string(40, '1'), 10);
+  d.Feed("z", 11);
+  EXPECT_EQ(Drain(d), std::vector{Key('z', 0x2C)});
+}
+
+TEST(TerminalInputDecoder, SgrMouseButtonsPressAndRelease) {
+  EXPECT_EQ(Decode("\x1b[<0;10;5M"), std::vector{Mouse(5, 10, 1, MouseEvent::kButtonDown)});
+  EXPECT_EQ(Decode("\x1b[<2;11;6M"), std::vector{Mouse(6, 11, 2, MouseEvent::kButtonDown)});
+  EXPECT_EQ(Decode("\x1b[<1;12;7M"), std::vector{Mouse(7, 12, 4, MouseEvent::kButtonDown)});
+  EXPECT_EQ(Decode("\x1b[<0;10;5m"), std::vector{Mouse(5, 10, 1, MouseEvent::kButtonUp)});
+  EXPECT_EQ(Decode("\x1b[<2;10;5m"), std::vector{Mouse(5, 10, 2, MouseEvent::kButtonUp)});
+  // Columns past 223 only fit the SGR form.
+  EXPECT_EQ(Decode("\x1b[<0;300;40M"), std::vector{Mouse(40, 300, 1, MouseEvent::kButtonDown)});
+  // Modifiers held with the click do not change the button.
+  EXPECT_EQ(Decode("\x1b[<16;3;4M"), std::vector{Mouse(4, 3, 1, MouseEvent::kButtonDown)});
+  // The wheel is not a button.
+  EXPECT_EQ(Decode("\x1b[<64;3;4M\x1b[<65;3;4M"), std::vector<InputRecord>{});
+}
+
+TEST(TerminalInputDecoder, MouseMotionWithAndWithoutButtons) {
+  EXPECT_EQ(Decode("\x1b[<35;20;8M"), std::vector{Mouse(8, 20, 0, MouseEvent::kMoved)});
+  EXPECT_EQ(Decode("\x1b[<32;21;8M"), std::vector{Mouse(8, 21, 0, MouseEvent::kMoved)});
+}
+
+TEST(TerminalInputDecoder, OriginalMouseReportsToo) {
+  // ESC [ M b x y with 32 added to each: left press at column 10, row 5, then release.
+  EXPECT_EQ(Decode("\x1b[M *%\x1b[M#*%"),
+            (std::vector{Mouse(5, 10, 1, MouseEvent::kButtonDown),
+                         Mouse(5, 10, 0, MouseEvent::kButtonUp)}));
+}
+
+TEST(TerminalInputDecoder, DoubleClickIsSecondPressOfSameButtonOnSameCellInTime) {
+  const std::string left = "\x1b[<0;10;5M\x1b[<0;10;5m";
+  TerminalInputDecoder d;
+  d.Feed(left, 1000);
+  d.Feed(left, 1000 + TerminalInputDecoder::kDoubleClickTime);
+  d.Feed(left, 1100 + TerminalInputDecoder::kDoubleClickTime);  // third press: new pair
+  EXPECT_EQ(Drain(d), (std::vector{Mouse(5, 10, 1, MouseEvent::kButtonDown),
+                                   Mouse(5, 10, 1, MouseEvent::kButtonUp),
+                                   Mouse(5, 10, 1, MouseEvent::kDoubleClick),
+                                   Mouse(5, 10, 1, MouseEvent::kButtonUp),
+                                   Mouse(5, 10, 1, MouseEvent::kButtonDown),
+                                   Mouse(5, 10, 1, MouseEvent::kButtonUp)}));
+
+  auto second_press = [&](std::string_view first, std::string_view second, Millis gap) {
+    TerminalInputDecoder t;
+    t.Feed(first, 5000);
+    t.Feed(second, 5000 + gap);
+    auto records = Drain(t);
+    return std::get<MouseRecord>(records.back()).event;
+  };
+  EXPECT_EQ(second_press("\x1b[<2;4;4M", "\x1b[<2;4;4M", 200), MouseEvent::kDoubleClick);
+  // Too late, another cell, another button.
+  EXPECT_EQ(second_press("\x1b[<0;4;4M", "\x1b[<0;4;4M", 501), MouseEvent::kButtonDown);
+  EXPECT_EQ(second_press("\x1b[<0;4;4M", "\x1b[<0;5;4M", 100), MouseEvent::kButtonDown);
+  EXPECT_EQ(second_press("\x1b[<0;4;4M", "\x1b[<2;4;4M", 100), MouseEvent::kButtonDown);
+}
+
+TEST(TerminalInputDecoder, KeypadInApplicationModeTypesItsCharacters) {
+  EXPECT_EQ(Decode("\x1bOq\x1bOM\x1bOk"),
+            (std::vector{Key('1', 0x02), Key(13, 0x1C), Key('+', 0x0D)}));
+}
+
+}  // namespace
+}  // namespace tessella::platform
