@@ -185,17 +185,5 @@ TEST_F(HelpMenuTest, KeysWithoutAnItemWaitAndShowTheMenuAgain) {
   EXPECT_TRUE(Same(console_.Snapshot(), before_));
 }
 
-TEST(HelpItems, KeysAndCellsFindTheirItems) {
-  ASSERT_NE(HelpItemForKey("s"), nullptr);
-  EXPECT_EQ(HelpItemForKey("s")->picture, "help_s");
-  EXPECT_EQ(HelpItemForKey("2")->picture, "help_2");
-  EXPECT_EQ(HelpItemForKey("esc")->picture, "");
-  EXPECT_EQ(HelpItemForKey("A  ascii chart")->picture, "help_a");
-  EXPECT_EQ(HelpItemForKey("4"), nullptr);
-  EXPECT_EQ(HelpItemAt(19, 33)->picture, "help_q");
-  EXPECT_EQ(HelpItemAt(19, 32), nullptr);
-  EXPECT_EQ(HelpItemAt(24, 12), nullptr);
-}
-
 }  // namespace
 }  // namespace tessella::help
