@@ -1,8 +1,12 @@
 #include "editor/help_command.h"
 
+#include "help/help_menu.h"
+
 namespace tessella::editor {
 
-// Until the help screens land, F1 does nothing.
-Next Help(Editor&, Event&) { return Next::kBookkeeping; }
+Next Help(Editor& ed, Event&) {
+  help::RunHelp(ed.console, ed.input);
+  return Next::kBookkeeping;
+}
 
 }  // namespace tessella::editor
