@@ -1,0 +1,76 @@
+#include "platform/terminal_setup.h"
+
+#include <curses.h>
+#include <term.h>
+#include <unistd.h>
+
+namespace tessella::platform {
+namespace {
+
+// xterm's values, used when terminfo has no entry for $TERM.
+constexpr const char* kXtermEnterScreen = "\x1b[?1049h";
+constexpr const char* kXtermLeaveScreen = "\x1b[?1049l";
+constexpr const char* kXtermKeypadOn = "\x1b[?1h\x1b=";
+constexpr const char* kXtermKeypadOff = "\x1b[?1l\x1b>";
+constexpr const char* kXtermCursorNormal = "\x1b[?25h";
+
+// Mouse: button reports (1000) in SGR form (1006), which has no limit on the column
+// and tells which button went up.
+constexpr const char* kMouseOn = "\x1b[?1000h\x1b[?1006h";
+constexpr const char* kMouseOff = "\x1b[?1003l\x1b[?1002l\x1b[?1000l\x1b[?1006l";
+
+std::string Capability(const char* name, const char* fallback, bool have_terminfo) {
+  if (!have_terminfo) return fallback;
+  const char* value = tigetstr(const_cast<char*>(name));
+  if (value == nullptr || value == reinterpret_cast<const char*>(-1)) return fallback;
+  return value;
+}
+
+}  // namespace
+
+TerminalStrings LoadTerminalStrings(int fd) {
+  int error = 0;
+  const bool have_terminfo = setupterm(nullptr, fd, &error) == OK;
+  TerminalStrings s;
+  // xterm's title stack keeps the user's window title for the end (others ignore it).
+  s.enter += "\x1b[22;0t";
+  s.enter += Capability("smcup", kXtermEnterScreen, have_terminfo);
+  s.enter += Capability("smkx", kXtermKeypadOn, have_terminfo);
+  s.enter += "\x1b[?7l";  // no auto-wrap: a glyph in the last column never scrolls
+  s.enter += kMouseOn;
+
+  s.leave += kMouseOff;
+  s.leave += "\x1b[0m\x1b[0 q\x1b[?7h";  // colours, cursor shape, auto-wrap
+  s.leave += Capability("rmkx", kXtermKeypadOff, have_terminfo);
+  s.leave += Capability("cnorm", kXtermCursorNormal, have_terminfo);
+  s.leave += Capability("rmcup", kXtermLeaveScreen, have_terminfo);
+  s.leave += "\x1b[23;0t";
+  if (have_terminfo) del_curterm(cur_term);
+  return s;
+}
+
+std::string MouseTrackingOn() { return "\x1b[?1002h\x1b[?1003h"; }
+
+// xterm keeps one mouse mode: leaving 1003 turns reports off altogether, so button
+// reports are asked for again.
+std::string MouseTrackingOff() { return "\x1b[?1003l\x1b[?1002l\x1b[?1000h"; }
+
+std::string ResizeRequest(int rows, int cols) {
+  return "\x1b[8;" + std::to_string(rows) + ";" + std::to_string(cols) + "t";
+}
+
+termios RawModes(const termios& saved) {
+  termios t = saved;
+  t.c_iflag &= ~static_cast<tcflag_t>(BRKINT | ICRNL | INLCR | IGNCR | INPCK | ISTRIP | IXON);
+  t.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+  t.c_cflag |= CS8;
+  t.c_lflag &= ~static_cast<tcflag_t>(ECHO | ICANON | IEXTEN);
+  t.c_lflag |= ISIG;
+  t.c_cc[VSUSP] = _POSIX_VDISABLE;
+  t.c_cc[VQUIT] = _POSIX_VDISABLE;
+  t.c_cc[VMIN] = 0;
+  t.c_cc[VTIME] = 0;
+  return t;
+}
+
+}  // namespace tessella::platform
