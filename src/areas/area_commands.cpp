@@ -1,13 +1,84 @@
+// Copy, Cut and the whole-screen copy: the commands that fill the area buffer.
 #include "areas/area_commands.h"
 
+#include <string>
+
+#include "areas/area_bounds.h"
+#include "areas/area_flash.h"
+
 namespace tessella::areas {
+namespace {
 
 using editor::Next;
 
-Next Copy(editor::Editor&, editor::Event&) { return Next::kBookkeeping; }
-Next Cut(editor::Editor&, editor::Event&) { return Next::kBookkeeping; }
-Next Paste(editor::Editor&, editor::Event&) { return Next::kBookkeeping; }
-Next Colour(editor::Editor&, editor::Event&) { return Next::kBookkeeping; }
-Next CopyWholeScreen(editor::Editor&, editor::Event&) { return Next::kBookkeeping; }
+// The area buffer takes what is on the console inside the area. Its width and height
+// are those of the cells really read, so the image always matches them, even for
+// corners that Paste left past the console's edge.
+Rect ReadIntoBuffer(editor::Editor& ed) {
+  const Rect on = ClipArea(ed.console, ed.area, ed.rows());
+  auto& buffer = ed.area_buffer;
+  if (on.empty()) {
+    buffer = editor::AreaBuffer{};
+    return on;
+  }
+  buffer.image = ed.console.ReadRegion(on.top, on.left, on.bottom, on.right);
+  buffer.width = on.width();
+  buffer.height = on.height();
+  return on;
+}
+
+void CursorToFirstCorner(editor::Editor& ed) {
+  ed.cursor_row = ed.area.r1;
+  ed.cursor_col = ed.area.c1;
+}
+
+}  // namespace
+
+Next Copy(editor::Editor& ed, editor::Event&) {
+  if (!RequireArea(ed)) return Next::kBookkeeping;
+  FlashArea(ed);
+  ed.lines.pending = 0;
+  ReadIntoBuffer(ed);
+  ed.SetOutputColour();
+  CursorToFirstCorner(ed);
+  ed.flag_first = ed.flag_last = 0;
+  return Next::kBookkeeping;
+}
+
+Next Cut(editor::Editor& ed, editor::Event&) {
+  if (!RequireArea(ed)) return Next::kBookkeeping;
+  auto& con = ed.console;
+  // The second click reads the colours: the blank takes the background of the cell
+  // under the second corner as it is before anything changes.
+  const Rect on = ClipArea(con, ed.area, ed.rows());
+  const int fill_bg = on.empty() ? ed.bgcolor : con.AtOutput(on.bottom, on.right).attr / 16;
+  ed.lines.pending = 0;
+  ReadIntoBuffer(ed);
+  if (!on.empty()) {
+    // Only cells on the console are blanked: spaces printed past the right edge of the
+    // bottom row would scroll the whole page up.
+    con.SetColor(ed.txcolor, fill_bg);
+    const std::string blanks(static_cast<size_t>(on.width()), ' ');
+    for (int row = on.top; row <= on.bottom; ++row) {
+      con.Locate(row, on.left);
+      con.Print(blanks);
+    }
+  }
+  CursorToFirstCorner(ed);
+  ed.SetOutputColour();
+  ed.flag_first = ed.flag_last = 0;
+  return Next::kBookkeeping;
+}
+
+Next CopyWholeScreen(editor::Editor& ed, editor::Event&) {
+  ed.area = editor::AreaCorners{1, 1, ed.rows() - 1, ed.cols()};
+  FlashArea(ed);
+  ed.lines.pending = 0;
+  ReadIntoBuffer(ed);
+  ed.SetOutputColour();
+  ed.cursor_row = 1;
+  ed.cursor_col = 1;
+  return Next::kBookkeeping;
+}
 
 }  // namespace tessella::areas

@@ -1,0 +1,28 @@
+#pragma once
+// The part of an area that lies on the console. Chosen areas always lie on it, but
+// Paste makes the corners its pasted rectangle, which may run past the right or bottom
+// edge; Copy, Cut and Color of such corners work on what is really there.
+#include <algorithm>
+
+#include "console/console.h"
+#include "editor/editor.h"
+
+namespace tessella::areas {
+
+struct Rect {
+  int top = 0;
+  int left = 0;
+  int bottom = 0;
+  int right = 0;
+  int width() const { return std::max(0, right - left + 1); }
+  int height() const { return std::max(0, bottom - top + 1); }
+  bool empty() const { return width() == 0 || height() == 0; }
+};
+
+// The area clipped to rows 1..last_row and columns 1..C.
+inline Rect ClipArea(const console::Console& con, const editor::AreaCorners& a, int last_row) {
+  return Rect{std::max(a.r1, 1), std::max(a.c1, 1), std::min(a.r2, last_row),
+              std::min(a.c2, con.cols())};
+}
+
+}  // namespace tessella::areas

@@ -1,0 +1,27 @@
+#pragma once
+// What every area operation shares: the corner-flag tests, the flash that shows which
+// area an operation is about to read, and the warning shown when there is no area.
+#include "editor/editor.h"
+
+namespace tessella::areas {
+
+// Both corners confirmed: what Copy, Cut, Color and the code generators need.
+inline bool HasArea(const editor::Editor& ed) { return ed.AreaSelected(); }
+// At least two rows confirmed (the first flag below the last): what Edit and the
+// raised and sunken boxes need.
+inline bool HasTwoRowArea(const editor::Editor& ed) { return ed.flag_first < ed.flag_last; }
+
+// Covers the area with yellow-on-red shade blocks for half a second, then puts the work
+// screen back exactly as it was and the output colour back to the typing colours.
+void FlashArea(editor::Editor& ed);
+
+// Beeps and shows the "click on two diagonal corners" box until any key or click, then
+// takes it away without a trace. The corner flags are left alone.
+void TwoCornerWarning(editor::Editor& ed);
+
+// The tests as operations use them: true when the area is there; otherwise the warning
+// has been shown and the operation should end.
+bool RequireArea(editor::Editor& ed);
+bool RequireTwoRowArea(editor::Editor& ed);
+
+}  // namespace tessella::areas

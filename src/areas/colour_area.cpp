@@ -1,0 +1,36 @@
+// Color: every cell of the area keeps its character and takes the typing colours.
+#include <string>
+
+#include "areas/area_bounds.h"
+#include "areas/area_commands.h"
+#include "areas/area_flash.h"
+
+namespace tessella::areas {
+
+editor::Next Colour(editor::Editor& ed, editor::Event&) {
+  if (!RequireArea(ed)) return editor::Next::kBookkeeping;
+  auto& con = ed.console;
+  ed.lines.pending = 0;
+  // The cells are rewritten as records rather than printed as text, so control
+  // characters and 0 stay exactly what they were. Every row of the area is recoloured,
+  // however tall the console.
+  const Rect on = ClipArea(con, ed.area, ed.rows());
+  if (!on.empty()) {
+    std::string records = con.ReadRegion(on.top, on.left, on.bottom, on.right);
+    const char attr = static_cast<char>(console::Attribute(ed.txcolor, ed.bgcolor));
+    for (size_t at = 0; at + console::kRecordBytes <= records.size(); at += console::kRecordBytes) {
+      // What text output in the typing colours leaves in a cell.
+      records[at + 1] = 0;
+      records[at + 2] = attr;
+      records[at + 3] = 0;
+    }
+    con.WriteRegion(on.top, on.left, on.bottom, on.right, records);
+  }
+  ed.cursor_row = ed.area.r1;
+  ed.cursor_col = ed.area.c1;
+  ed.flag_first = ed.flag_last = 0;
+  ed.SetOutputColour();
+  return editor::Next::kBookkeeping;
+}
+
+}  // namespace tessella::areas
