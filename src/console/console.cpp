@@ -1,6 +1,7 @@
 #include "console/console.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tessella::console {
 
@@ -51,16 +52,14 @@ std::string Console::ReadRegion(int top, int left, int bottom, int right) const 
   if (width <= 0 || height <= 0) return {};
   std::string image(static_cast<size_t>(width) * height * kRecordBytes, ' ');
   const auto& page = Page(output_page_);
-  size_t at = 0;
-  for (int row = top; row <= bottom; ++row) {
-    for (int col = left; col <= right; ++col, at += kRecordBytes) {
-      if (!Inside(row, col)) continue;  // above or left of the buffer: stays blank
-      const Cell& cell = page[(row - 1) * cols_ + (col - 1)];
-      image[at] = static_cast<char>(cell.ch);
-      image[at + 1] = static_cast<char>(cell.pad1);
-      image[at + 2] = static_cast<char>(cell.attr);
-      image[at + 3] = static_cast<char>(cell.pad2);
-    }
+  // Cells are laid out exactly as records, so each row inside the buffer is one copy.
+  // Rows or columns above or left of the buffer stay blank.
+  const int first_col = std::max(left, 1);
+  if (first_col > right) return image;
+  const size_t row_bytes = static_cast<size_t>(right - first_col + 1) * kRecordBytes;
+  for (int row = std::max(top, 1); row <= bottom; ++row) {
+    const size_t at = (static_cast<size_t>(row - top) * width + (first_col - left)) * kRecordBytes;
+    std::memcpy(image.data() + at, &page[(row - 1) * cols_ + (first_col - 1)], row_bytes);
   }
   return image;
 }
@@ -70,13 +69,19 @@ void Console::WriteRegion(int top, int left, int bottom, int right, std::string_
   const int height = bottom - top + 1;
   if (width <= 0 || height <= 0) return;
   const size_t cells = std::min(image.size() / kRecordBytes, static_cast<size_t>(width) * height);
-  for (size_t i = 0; i < cells; ++i) {
-    const int row = top + static_cast<int>(i) / width;
-    const int col = left + static_cast<int>(i) % width;
-    if (!Inside(row, col)) continue;
-    const char* rec = image.data() + i * kRecordBytes;
-    OutCell(row, col) = Cell{static_cast<std::uint8_t>(rec[0]), static_cast<std::uint8_t>(rec[1]),
-                             static_cast<std::uint8_t>(rec[2]), static_cast<std::uint8_t>(rec[3])};
+  // Row by row: the part of each image row that lies inside the buffer is one copy.
+  const int first_col = std::max(left, 1);
+  const int last_col = std::min(right, cols_);
+  if (first_col > last_col) return;
+  auto& page = Page(output_page_);
+  for (int row = std::max(top, 1); row <= std::min(bottom, rows_); ++row) {
+    const size_t row_start = static_cast<size_t>(row - top) * width;
+    if (row_start >= cells) break;
+    const size_t first = row_start + (first_col - left);
+    const size_t last = std::min(row_start + (last_col - left) + 1, cells);  // exclusive
+    if (first >= last) continue;
+    std::memcpy(&page[(row - 1) * cols_ + (first_col - 1)], image.data() + first * kRecordBytes,
+                (last - first) * kRecordBytes);
   }
 }
 

@@ -19,6 +19,7 @@ inline constexpr std::uint8_t kPad = 32;
 
 inline constexpr int Attribute(int fg, int bg) { return (fg & 15) + 16 * (bg & 15); }
 
+// Laid out exactly as a cell record, so rows of cells copy to and from record images.
 struct Cell {
   std::uint8_t ch = ' ';
   std::uint8_t pad1 = 0;
@@ -26,6 +27,7 @@ struct Cell {
   std::uint8_t pad2 = 0;
   bool operator==(const Cell&) const = default;
 };
+static_assert(sizeof(Cell) == kRecordBytes);
 
 class Console {
  public:

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what building and testing Tessella needs on Debian, when it is missing.
+# Without root (and without sudo) it only says what is missing.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ pkg-config libncurses-dev libgtest-dev libbenchmark-dev)
+# The test suite also drives the program under tmux and checks the desktop clipboard
+# with xclip under Xvfb; those tests skip themselves when the tools are absent.
+if [ "${1:-}" = "--test" ]; then
+  packages+=(tmux xclip xvfb)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+elif command -v sudo >/dev/null 2>&1; then
+  sudo apt-get update -qq
+  sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+else
+  echo "tessella: please install: ${missing[*]}" >&2
+  exit 1
+fi
