@@ -1,33 +1,175 @@
 #include "areas/line_drawing.h"
 
+#include <string>
+
+#include "areas/line_crossings.h"
+#include "areas/line_styles.h"
+#include "areas/turn_corners.h"
+#include "console/keys.h"
+
 namespace tessella::areas {
 
 using editor::Direction;
+using editor::Editor;
 using editor::Next;
 
 namespace {
 
-// The five styles' toolbar glyphs, in cycling order.
-constexpr const char* kGlyphs[5] = {"\xCC\xB9", "\xC3\xB4", "\xC7\xB6", "\xC6\xB5", "\xDC\xDB"};
+// Lines are drawn in the typing colours. Writing cell by cell keeps the program
+// cursor, and the console's own text cursor, where they are.
+void Put(Editor& ed, int row, int col, int ch) {
+  ed.console.PutText(row, col, ed.txcolor, ed.bgcolor, std::string(1, static_cast<char>(ch)));
+}
 
-Next Arrow(editor::Editor& ed, Direction d) {
-  return editor::MoveCursor(ed, d) == editor::MoveResult::kMoved ? Next::kBookkeeping
-                                                                 : Next::kLoopTop;
+// A straight run from (row, col): `first`, then `count` copies of `middle`, then `last`.
+void PutRow(Editor& ed, int row, int col, int first, int middle, int count, int last) {
+  Put(ed, row, col, first);
+  for (int i = 1; i <= count; ++i) Put(ed, row, col + i, middle);
+  Put(ed, row, col + count + 1, last);
+}
+
+// The area as the last confirming click left it, when it lies on the work screen; a
+// corner off the work screen would draw into the toolbar line or past the edge.
+bool AreaOnWorkScreen(const Editor& ed) {
+  const auto& a = ed.area;
+  return a.r1 >= 1 && a.r1 <= a.r2 && a.r2 <= ed.rows() - 1 && a.c1 >= 1 && a.c1 <= a.c2 &&
+         a.c2 <= ed.cols();
+}
+
+// Draws the style's box or straight line around the confirmed area; false when the
+// area is no shape (none confirmed, or a single cell).
+bool DrawShape(Editor& ed, const LineStyle& style) {
+  const int f1 = ed.flag_first;
+  const int f2 = ed.flag_last;
+  if (f1 == 0 || f2 == 0 || !AreaOnWorkScreen(ed)) return false;
+  const auto& a = ed.area;
+  const int between = a.c2 - a.c1 - 1;
+  if (f1 < f2 && a.c2 > a.c1) {
+    const BoxChars& b = style.box;
+    PutRow(ed, a.r1, a.c1, b.top_left, b.top, between, b.top_right);
+    for (int r = a.r1 + 1; r <= a.r2 - 1; ++r) {
+      Put(ed, r, a.c1, b.side);
+      Put(ed, r, a.c2, b.side);
+    }
+    PutRow(ed, a.r2, a.c1, b.bottom_left, b.bottom, between, b.bottom_right);
+    return true;
+  }
+  if (f1 == f2 && a.c2 > a.c1) {
+    const LineChars& l = style.row_line;
+    PutRow(ed, a.r1, a.c1, l.first, l.middle, between, l.last);
+    return true;
+  }
+  if (f1 < f2 && a.c2 == a.c1) {
+    const LineChars& l = style.column_line;
+    Put(ed, a.r1, a.c1, l.first);
+    for (int r = a.r1 + 1; r <= a.r2 - 1; ++r) Put(ed, r, a.c1, l.middle);
+    Put(ed, a.r2, a.c1, l.last);
+    return true;
+  }
+  return false;
+}
+
+bool IsVertical(Direction d) { return d == Direction::kUp || d == Direction::kDown; }
+
+int PendingFor(const LineStyle& style, Direction d) {
+  if (IsVertical(d)) return style.vertical;
+  return d == Direction::kLeft ? style.leftward : style.rightward;
+}
+
+// The block style has no corners. Where the direction turns, the cursor first steps
+// back into the cell the previous press left, so the move brings it back there and
+// the turning press overwrites that cell: the half block becomes a full one. True when
+// the cursor was stepped back.
+bool PushBackOnTurn(Editor& ed, Direction d) {
+  const int p = ed.previous_key;
+  switch (d) {
+    case Direction::kUp:
+      if (p != keys::kLeft) return false;
+      ++ed.cursor_row;
+      return true;
+    case Direction::kDown:
+      if (p != keys::kRight) return false;
+      --ed.cursor_row;
+      return true;
+    case Direction::kLeft:
+      if (p != keys::kUp) return false;
+      ++ed.cursor_col;
+      return true;
+    case Direction::kRight:
+      if (p != keys::kDown) return false;
+      --ed.cursor_col;
+      return true;
+  }
+  return false;
+}
+
+Next Arrow(Editor& ed, Direction d) {
+  auto& lines = ed.lines;
+  const int style_index = StyleIndexOfMode(lines.mode);
+  int corner = 0;
+  bool pushed_back = false;
+
+  if (style_index >= 0) {
+    const LineStyle& style = Style(style_index);
+    lines.pending = PendingFor(style, d);
+    if (style.mode == kModeBlock) {
+      pushed_back = PushBackOnTurn(ed, d);
+    } else {
+      const Turn turn = TurnFor(d, ed.previous_key, style_index);
+      if (turn.corner != 0) {
+        corner = JoinCorner(turn.rules, style.mode, lines.found, turn.corner);
+        lines.found = 0;
+      }
+    }
+  }
+  // With no mode loaded the pending character keeps its value.
+
+  // The press right after the glyph click that loaded the style starts a new line: the
+  // key before that click belongs to an earlier line, so no corner is left.
+  if (corner != 0 && !ed.previous_click_on_toolbar) {
+    Put(ed, ed.cursor_row, ed.cursor_col, corner);
+  }
+
+  // The step back and the move cancel out; the line counter must not drift with them.
+  const int line_counter = ed.line_counter;
+  if (editor::MoveCursor(ed, d) == editor::MoveResult::kRefused) return Next::kLoopTop;
+  if (pushed_back) ed.line_counter = line_counter;
+
+  lines.found = ed.console.AtOutput(ed.cursor_row, ed.cursor_col).ch;
+  if (lines.pending != 0) {
+    lines.pending = IsVertical(d) ? CrossVertical(lines.pending, lines.found)
+                                  : CrossHorizontal(lines.pending, lines.found);
+    if (lines.mode == kModeBlock && !IsVertical(d) && lines.found == 219) {  // █
+      const int away = d == Direction::kLeft ? keys::kUp : keys::kDown;
+      if (ed.previous_key != away) lines.pending = 219;
+    }
+    Put(ed, ed.cursor_row, ed.cursor_col, lines.pending);
+  }
+  return Next::kBookkeeping;
 }
 
 }  // namespace
 
-const char* StyleGlyphs(int style) { return kGlyphs[((style % 5) + 5) % 5]; }
+const char* StyleGlyphs(int style) { return Style(style).glyphs.data(); }
 
-void LineStyleCommand(editor::Editor& ed, const editor::Event& ev) {
-  if (ev.rgt) ed.lines.style = (ed.lines.style + 1) % 5;
+void LineStyleCommand(Editor& ed, const editor::Event& ev) {
+  if (ev.rgt) {
+    ed.lines.style = (ed.lines.style + 1) % kStyleCount;
+  } else if (ev.lft) {
+    const LineStyle& style = Style(ed.lines.style);
+    ed.lines.mode = style.mode;
+    if (DrawShape(ed, style)) {
+      ed.lines.pending = 0;
+      ed.lines.mode = 0;
+    }
+  }
   ed.flag_first = ed.flag_last = 0;
   ed.area.c1 = ed.area.c2 = 0;
 }
 
-Next ArrowUp(editor::Editor& ed, editor::Event&) { return Arrow(ed, Direction::kUp); }
-Next ArrowDown(editor::Editor& ed, editor::Event&) { return Arrow(ed, Direction::kDown); }
-Next ArrowLeft(editor::Editor& ed, editor::Event&) { return Arrow(ed, Direction::kLeft); }
-Next ArrowRight(editor::Editor& ed, editor::Event&) { return Arrow(ed, Direction::kRight); }
+Next ArrowUp(Editor& ed, editor::Event&) { return Arrow(ed, Direction::kUp); }
+Next ArrowDown(Editor& ed, editor::Event&) { return Arrow(ed, Direction::kDown); }
+Next ArrowLeft(Editor& ed, editor::Event&) { return Arrow(ed, Direction::kLeft); }
+Next ArrowRight(Editor& ed, editor::Event&) { return Arrow(ed, Direction::kRight); }
 
 }  // namespace tessella::areas
