@@ -1,0 +1,34 @@
+#include "editor/menu_exit.h"
+
+#include "console/input.h"
+#include "help/catalogue.h"
+
+namespace tessella::editor::menu {
+namespace {
+
+constexpr int kLitButtonMs = 500;
+
+// Where a click means YES. The box draws YES at columns 4-10, rows 21-23.
+constexpr int kYesLeft = 5;
+constexpr int kYesRight = 11;
+constexpr int kYesTop = 21;
+constexpr int kYesBottom = 23;
+
+bool SaysYes(const console::KeyEvent& ev) {
+  if (ev.key == "y" || ev.key == "Y") return true;
+  const bool clicked = ev.lft || ev.rgt;
+  return clicked && ev.col >= kYesLeft && ev.col <= kYesRight && ev.row >= kYesTop &&
+         ev.row <= kYesBottom;
+}
+
+}  // namespace
+
+bool ConfirmExit(Editor& ed) {
+  help::DrawPicture(ed.console, "exit_box");
+  const bool yes = SaysYes(console::GetKey(ed.input));
+  help::DrawPicture(ed.console, yes ? "exit_yes_lit" : "exit_no_lit");
+  ed.Pause(kLitButtonMs);
+  return yes;
+}
+
+}  // namespace tessella::editor::menu
