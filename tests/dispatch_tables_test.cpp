@@ -1,0 +1,122 @@
+// The main loop's dispatch tables and its error trap.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <stdexcept>
+
+#include "app/session.h"
+#include "console/keys.h"
+#include "editor/key_table.h"
+#include "editor/menu_table.h"
+#include "replay_fixture.h"
+
+namespace tessella {
+namespace {
+
+using testing::Replay;
+
+TEST(KeyTable, EveryKeyNumberHasOneCommand) {
+  std::set<int> seen;
+  for (const auto& entry : editor::KeyTable()) {
+    EXPECT_TRUE(seen.insert(entry.keynumber).second) << entry.name;
+    EXPECT_NE(entry.command, nullptr) << entry.name;
+  }
+  // Printable keys, Tab (neutralised to 0) and mouse events are not in the table: they
+  // go down the typing path.
+  EXPECT_EQ(editor::FindKey('a'), nullptr);
+  EXPECT_EQ(editor::FindKey(0), nullptr);
+  EXPECT_EQ(editor::FindKey(keys::kTab), nullptr);
+  EXPECT_NE(editor::FindKey(keys::kAltX), nullptr);
+}
+
+TEST(MenuTable, CodesBecomeKeysWithTheirSideEffects) {
+  Replay r("");
+  auto& ed = r.ed();
+  editor::Event ev;
+  editor::TranslateMenuCode(ed, ev, 13);
+  EXPECT_EQ(ev.keynumber, keys::kAltS);
+  EXPECT_TRUE(ed.save_as);
+  ev = {};
+  editor::TranslateMenuCode(ed, ev, 14);
+  EXPECT_TRUE(ed.save_part);
+  ev = {};
+  const int col = ed.cursor_col;
+  editor::TranslateMenuCode(ed, ev, 44);
+  EXPECT_EQ(ev.keynumber, keys::kAltK);
+  EXPECT_EQ(ed.cursor_col, col + 1);
+  ev = {};
+  editor::TranslateMenuCode(ed, ev, 25);
+  EXPECT_EQ(ev.keynumber, keys::kDigit0);
+  editor::TranslateMenuCode(ed, ev, 214);
+  EXPECT_EQ(ev.keynumber, keys::kDigit9);
+  for (int none : {0, 10, 16, 20, 40, 46, 215}) {
+    ev = {};
+    editor::TranslateMenuCode(ed, ev, none);
+    EXPECT_EQ(ev.keynumber, 0) << none;
+  }
+  EXPECT_THROW(editor::TranslateMenuCode(ed, ev, 15), platform::SessionEnd);
+  // Every code with a command leads to a key the key table knows.
+  for (const auto& entry : editor::MenuTable()) {
+    if (entry.effect != editor::MenuEffect::kExitProgram) {
+      EXPECT_NE(editor::FindKey(entry.keynumber), nullptr) << entry.code;
+    }
+  }
+}
+
+TEST(MainLoop, BookkeepingCountsPagesAndRemembersTheKey) {
+  Replay r("key PgDn\nkey PgDn\nkey PgUp\nkey Home\n");
+  const auto& ed = r.ed();
+  EXPECT_EQ(ed.line_counter, 35);
+  EXPECT_EQ(ed.page_number, 1);
+  EXPECT_EQ(ed.highest_row, 69);
+  EXPECT_EQ(ed.last_page_index, 2);
+  EXPECT_EQ(ed.previous_key, keys::kHome);
+  EXPECT_EQ(r.text(35, 66, 66), "2");
+}
+
+TEST(MainLoop, FirstCornerClickPushesTheBeforePicture) {
+  Replay r("click 5 5\nclick 6 6\nkey Esc\nclick 7 7\nclick 8 8\nkey Esc\n");
+  EXPECT_EQ(r.ed().history.undo_count(), 2);
+  EXPECT_EQ(r.ed().flag_first, 0);
+}
+
+// A host whose third wait fails the way a broken command would.
+class FailingHost : public platform::Host {
+ public:
+  std::optional<console::InputRecord> Poll() override { return Wait(); }
+  console::InputRecord Wait() override {
+    ++waits;
+    if (waits == 3) throw std::runtime_error("disk on fire");
+    if (waits > 5) throw platform::SessionEnd{0};
+    return console::KeyRecord{0, 0x47, false};  // Home
+  }
+  void Sleep(int) override {}
+  void Beep() override {}
+  void SetClipboard(std::string_view) override {}
+  void SetMouseTracking(bool) override {}
+  bool RequestSize(int, int) override { return true; }
+  void Finish() override {}
+  int waits = 0;
+};
+
+TEST(MainLoop, ErrorTrapAbandonsTheCommandAndGoesOn) {
+  FailingHost* host = nullptr;
+  app::Session session([&](const console::Console&) {
+    auto h = std::make_unique<FailingHost>();
+    host = h.get();
+    return h;
+  });
+  EXPECT_EQ(session.Run(), 0);
+  EXPECT_EQ(host->waits, 6);  // the loop went on after the failure
+  EXPECT_EQ(session.console().title(), "   Tessella  Version 2.9       ");
+  EXPECT_EQ(session.editor().cursor_row, 1);
+}
+
+TEST(MainLoop, MiddleClickWritesNothing) {
+  Replay r("mclick 10 40\n");
+  EXPECT_EQ(r.cell(10, 40).ch, ' ');
+  EXPECT_EQ(r.ed().cursor_col, 40);
+}
+
+}  // namespace
+}  // namespace tessella
