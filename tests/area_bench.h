@@ -1,0 +1,119 @@
+#pragma once
+// A work screen with a known picture on it, driven by the real main loop from a replay
+// script. Unlike a full replay run it skips the title and start-up, so a test can put
+// cells and colours in place before the first event. The host records what the screen
+// looked like at every pause and every wait, which is how the flash and the warning
+// box are seen.
+#include <deque>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "console/console.h"
+#include "console/input.h"
+#include "editor/editor.h"
+#include "editor/main_loop.h"
+#include "platform/host.h"
+#include "platform/replay_script.h"
+
+namespace tessella::testing {
+
+class BenchHost final : public platform::Host {
+ public:
+  explicit BenchHost(const console::Console& console) : console_(console) {}
+
+  void Queue(std::string_view script) {
+    for (auto& line : platform::ParseScript(script)) {
+      if (auto* record = std::get_if<console::InputRecord>(&line.item)) records_.push_back(*record);
+    }
+  }
+
+  std::optional<console::InputRecord> Poll() override { return Wait(); }
+  console::InputRecord Wait() override {
+    if (records_.empty()) throw platform::SessionEnd{0};
+    at_wait.push_back(Screen());
+    auto record = records_.front();
+    records_.pop_front();
+    return record;
+  }
+  void Sleep(int ms) override {
+    at_pause.push_back(Screen());
+    slept_ms += ms;
+  }
+  void Beep() override { ++beeps; }
+  void SetClipboard(std::string_view bytes) override {
+    if (clipboard_fails) throw std::runtime_error("clipboard busy");
+    clipboard = std::string(bytes);
+  }
+  void SetMouseTracking(bool) override {}
+  bool RequestSize(int, int) override { return true; }
+  void Finish() override {}
+
+  size_t pending() const { return records_.size(); }
+
+  int beeps = 0;
+  int slept_ms = 0;
+  bool clipboard_fails = false;
+  std::optional<std::string> clipboard;
+  std::vector<std::string> at_pause;  // the displayed page at each pause
+  std::vector<std::string> at_wait;   // the displayed page whenever input was awaited
+
+ private:
+  std::string Screen() const {
+    std::string s;
+    for (const auto& c : console_.DisplayedCells()) {
+      s += static_cast<char>(c.ch);
+      s += static_cast<char>(c.attr);
+    }
+    return s;
+  }
+
+  const console::Console& console_;
+  std::deque<console::InputRecord> records_;
+};
+
+// A character and an attribute that differ from cell to cell and, over the work screen,
+// take every byte value: 0, control characters, box drawing, shades.
+inline std::uint8_t PatternChar(int row, int col) { return static_cast<std::uint8_t>(row * 90 + col); }
+inline std::uint8_t PatternAttr(int row, int col) { return static_cast<std::uint8_t>(row * 7 + col * 3); }
+
+struct AreaBench {
+  console::Console console;
+  BenchHost host{console};
+  console::Input input{host};
+  editor::Editor ed{console, input, host};
+
+  explicit AreaBench(int rows = 35, int cols = 90) : console(rows, cols) {
+    console.SetColor(1, 15);
+    console.Clear();
+  }
+
+  // Covers the work screen (every row but the toolbar line) with the pattern.
+  void PaintPattern() {
+    std::string records;
+    for (int row = 1; row < console.rows(); ++row)
+      for (int col = 1; col <= console.cols(); ++col)
+        records += {static_cast<char>(PatternChar(row, col)), ' ',
+                    static_cast<char>(PatternAttr(row, col)), ' '};
+    console.WriteRegion(1, 1, console.rows() - 1, console.cols(), records);
+  }
+
+  // Runs passes of the main loop until the script is used up.
+  void Run(std::string_view script) {
+    host.Queue(script);
+    try {
+      for (;;) editor::RunPass(ed);
+    } catch (const platform::SessionEnd&) {
+    }
+  }
+
+  // The work screen, rows 1..R-1, as a record image.
+  std::string WorkScreen() const { return console.ReadRegion(1, 1, console.rows() - 1, console.cols()); }
+  std::string Region(int top, int left, int bottom, int right) const {
+    return console.ReadRegion(top, left, bottom, right);
+  }
+};
+
+}  // namespace tessella::testing
