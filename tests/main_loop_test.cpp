@@ -114,8 +114,8 @@ TEST(ChoosingAnArea, OutlineFollowsTheMouseWithThickSides) {
   for (size_t i = 1; i < above.size(); i += 2) ASSERT_NE(static_cast<unsigned char>(above[i]), 0x0E);
 }
 
-TEST(ChoosingAnArea, RightClickConfirmsAndLeavesNoTrace) {
-  Replay r("click 5 10\nmove 8 20\nclick 9 30\nrclick 12 12\n");
+TEST(ChoosingAnArea, ToolbarClickConfirmsAndLeavesNoTrace) {
+  Replay r("click 5 10\nmove 8 20\nclick 9 30\nclick 35 17\n");
   const auto& ed = r.ed();
   EXPECT_EQ(ed.area.r1, 5);
   EXPECT_EQ(ed.area.c1, 10);
@@ -126,6 +126,13 @@ TEST(ChoosingAnArea, RightClickConfirmsAndLeavesNoTrace) {
   EXPECT_EQ(ed.history.undo_count(), 1);  // the first corner pushed the picture before it
   for (int row = 1; row <= 34; ++row)
     for (int col = 1; col <= 90; ++col) ASSERT_EQ(r.cell(row, col).attr, 1 + 16 * 15);
+}
+
+TEST(ChoosingAnArea, RightClickConfirmsForTheMenu) {
+  Replay r("click 5 10\nclick 9 30\nrclick 12 12\nkey Esc\n");
+  EXPECT_EQ(r.ed().flag_first, 5);
+  EXPECT_EQ(r.ed().flag_last, 9);
+  EXPECT_EQ(r.ed().area.c2, 30);
 }
 
 TEST(ChoosingAnArea, KeyDoesNotConfirmAndALaterToolbarClickConfirmsNothing) {
@@ -190,7 +197,7 @@ TEST(Toolbar, RightClickOnTheColoursStepsThemDownWithWrap) {
 }
 
 TEST(MainLoop, MenuChoosingNothingLeavesTheCursorWhereItWas) {
-  Replay r("rclick 12 30\n");
+  Replay r("rclick 12 30\nkey Esc\n");
   EXPECT_EQ(r.ed().cursor_row, 10);
   EXPECT_EQ(r.ed().cursor_col, 40);
 }
