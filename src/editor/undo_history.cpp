@@ -40,3 +40,33 @@ bool UndoHistory::Redo(ScreenPicture& picture) {
 }
 
 }  // namespace tessella::editor
+
+namespace tessella::editor {
+
+std::string FitPicture(const ScreenPicture& picture, int rows, int cols, std::string_view pad) {
+  constexpr size_t kRec = 4;
+  std::string out;
+  if (rows <= 0 || cols <= 0) return out;
+  out.reserve(static_cast<size_t>(rows) * cols * kRec);
+  // Console row r shows picture row `source`: the work rows line up from the top and the
+  // toolbar lines up with the toolbar.
+  auto source_row = [&](int r) {
+    if (r == rows) return picture.rows;
+    return r < picture.rows ? r : 0;
+  };
+  for (int r = 1; r <= rows; ++r) {
+    const int from = source_row(r);
+    for (int c = 1; c <= cols; ++c) {
+      const size_t at =
+          (static_cast<size_t>(from - 1) * std::max(picture.cols, 0) + (c - 1)) * kRec;
+      if (from >= 1 && c <= picture.cols && at + kRec <= picture.image.size()) {
+        out.append(picture.image, at, kRec);
+      } else {
+        out.append(pad);
+      }
+    }
+  }
+  return out;
+}
+
+}  // namespace tessella::editor

@@ -2,6 +2,7 @@
 // Undo and redo: console snapshots, newest first, 21 pictures deep.
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace tessella::editor {
 
@@ -12,6 +13,12 @@ struct ScreenPicture {
   int cols = 0;
   std::string image;  // record image, rows x cols
 };
+
+// The picture as a record image of exactly rows x cols, for a console of that size.
+// The picture's work rows go onto the work rows and its last row (the toolbar line)
+// onto the last row; what the picture lacks (columns, rows, or bytes of a short
+// image) is filled with `pad`, what the console has no room for is cut off.
+std::string FitPicture(const ScreenPicture& picture, int rows, int cols, std::string_view pad);
 
 class UndoHistory {
  public:

@@ -1,0 +1,74 @@
+// Reset Console Size: the user enters a new number of work rows and columns.
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "console/line_input.h"
+#include "editor/text_entry.h"
+#include "help/catalogue.h"
+
+namespace tessella::editor {
+namespace {
+
+// Where the two numbers are typed inside the size box, and how many characters fit
+// in each input field.
+constexpr int kRowsFieldRow = 13;
+constexpr int kRowsFieldCol = 46;
+constexpr int kColsFieldRow = 15;
+constexpr int kColsFieldCol = 49;
+constexpr int kFieldLength = 7;
+constexpr int kPromptFg = 14;
+constexpr int kPromptBg = 4;
+
+// A size entered as text, or 0 when it is not a usable whole number of cells (no
+// number, zero or less, or too large for a console at all).
+int SizeFromText(const std::string& text, int extra) {
+  constexpr double kTooLarge = 1e6;
+  const double value = console::Val(text) + extra;
+  if (!(value >= 1) || value >= kTooLarge) return 0;
+  return static_cast<int>(std::lround(value));
+}
+
+}  // namespace
+
+Next ResetConsoleSize(Editor& ed, Event&) {
+  auto& con = ed.console;
+  const int old_rows = con.rows();
+  const int old_cols = con.cols();
+  const std::string work = con.ReadRegion(1, 1, old_rows - 1, old_cols);
+  const std::string under = con.Snapshot();
+
+  help::DrawPicture(con, "screen_size");
+  con.SetColor(kPromptFg, kPromptBg);
+  const std::string rows_text =
+      console::ReadLine(con, ed.input, kRowsFieldRow, kRowsFieldCol, kFieldLength);
+  const std::string cols_text =
+      console::ReadLine(con, ed.input, kColsFieldRow, kColsFieldCol, kFieldLength);
+
+  // The number entered is the number of work rows; the toolbar line comes below them.
+  const int rows = SizeFromText(rows_text, 1);
+  const int cols = SizeFromText(cols_text, 0);
+  // A size the front end or the console cannot take leaves everything as it was,
+  // the document included.
+  const bool taken = rows >= 2 && cols >= 1 && ed.host.RequestSize(rows, cols) &&
+                     con.SetSize(rows, cols);
+  if (!taken) {
+    con.Restore(under);
+    ed.Beep();
+    ed.SetOutputColour();
+    return Next::kLoopTop;
+  }
+
+  ed.store.Blank(cols);
+  ed.Pause(200);
+  ed.SetOutputColour();
+  con.Clear();
+  con.WriteRegion(1, 1, old_rows - 1, old_cols, work);
+  // The cursor and the margin stay inside the new work screen.
+  ed.cursor_row = std::clamp(ed.cursor_row, 1, std::max(1, rows - 1));
+  ed.cursor_col = std::clamp(ed.cursor_col, 1, cols);
+  ed.left_margin = std::clamp(ed.left_margin, 1, cols);
+  return Next::kLoopTop;
+}
+
+}  // namespace tessella::editor

@@ -1,0 +1,54 @@
+// The left margin, the typing colours and clearing the console.
+#include <algorithm>
+#include <string_view>
+
+#include "editor/text_entry.h"
+
+namespace tessella::editor {
+namespace {
+
+constexpr std::string_view kColourLabel = " Txcolor BGcolor";
+constexpr int kColourLabelColumn = 40;
+
+// Shows the new colours on the toolbar line at once; the next toolbar redraw puts the
+// label back in its own place.
+Next ShowColours(Editor& ed) {
+  ed.SetOutputColour();
+  const int room = std::max(0, ed.cols() - kColourLabelColumn + 1);
+  ed.console.PutText(ed.rows(), kColourLabelColumn, ed.txcolor, ed.bgcolor,
+                     kColourLabel.substr(0, std::min<size_t>(kColourLabel.size(), room)));
+  return Next::kBookkeeping;
+}
+
+}  // namespace
+
+Next MarginOn(Editor& ed, Event&) {
+  // At the right edge the margin and the cursor stay on the last column rather than
+  // leaving the console.
+  ed.left_margin = std::min(ed.cursor_col + 1, ed.cols());
+  ed.cursor_col = std::min(ed.cursor_col + 1, ed.cols());
+  return Next::kLoopTop;
+}
+
+Next MarginOff(Editor& ed, Event&) {
+  ed.left_margin = 1;
+  return Next::kBookkeeping;
+}
+
+Next NextTextColour(Editor& ed, Event&) {
+  ed.txcolor = (ed.txcolor + 1) % 16;
+  return ShowColours(ed);
+}
+
+Next NextBackColour(Editor& ed, Event&) {
+  ed.bgcolor = (ed.bgcolor + 1) % 16;
+  return ShowColours(ed);
+}
+
+Next ClearConsole(Editor& ed, Event&) {
+  ed.SetOutputColour();
+  ed.console.Clear();
+  return Next::kLoopTop;
+}
+
+}  // namespace tessella::editor

@@ -1,0 +1,62 @@
+// Enter and Del: a new line, or a row inserted into or deleted from the document.
+#include <algorithm>
+
+#include "editor/text_entry.h"
+
+namespace tessella::editor {
+namespace {
+
+void PushBefore(Editor& ed) { ed.history.Push(ScreenPicture{ed.rows(), ed.cols(), ed.before}); }
+
+// The page on display goes into the row store in place; returns the row-store index of
+// the cursor's row. RowStore::Insert and Remove refuse indexes outside the store, so a
+// cursor row past its end changes nothing there.
+int StorePageInPlace(Editor& ed) {
+  const int start = ed.store.current;
+  ed.store.StorePage(ed.console);
+  ed.store.current = start;
+  return start + ed.cursor_row - 1;
+}
+
+}  // namespace
+
+Next EnterKey(Editor& ed, Event&) {
+  PushBefore(ed);
+  ed.flag_first = ed.flag_last = 0;
+
+  if (ed.cursor_col == 1) {
+    // Insert a row: the cursor's row shows twice and the page's last row moves on to
+    // the next page.
+    const int index = StorePageInPlace(ed);
+    ed.store.Insert(index, ed.console.ReadRegion(ed.cursor_row, 1, ed.cursor_row, ed.cols()));
+    ed.store.LoadPage(ed.console);
+    return Next::kLoopTop;
+  }
+
+  const int R = ed.rows();
+  ed.cursor_col = std::clamp(ed.left_margin, 1, ed.cols());
+  ++ed.cursor_row;
+  ed.lines.pending = 0;
+  ed.lines.mode = 0;
+  if (ed.cursor_row > R - 1) {
+    ed.cursor_row = R - 1;
+    // At the end of the document there is no row to scroll in: the cursor stays on
+    // the last row and the line it is on does not change.
+    if (!ScrollDown(ed)) {
+      ed.Beep();
+      return Next::kBookkeeping;
+    }
+  }
+  ++ed.line_counter;
+  return Next::kBookkeeping;
+}
+
+Next DeleteKey(Editor& ed, Event&) {
+  if (ed.cursor_col != 1) return Next::kBookkeeping;
+  PushBefore(ed);
+  ed.store.Remove(StorePageInPlace(ed));
+  ed.store.LoadPage(ed.console);
+  return Next::kLoopTop;
+}
+
+}  // namespace tessella::editor

@@ -1,0 +1,77 @@
+// Typing in strikeover mode, Backspace, Home and End.
+#include <algorithm>
+#include <string_view>
+
+#include "editor/text_entry.h"
+
+namespace tessella::editor {
+namespace {
+
+// Writes the key string's bytes as cells from the cursor in the typing colours, one
+// cell per byte, running on to the next row at the right edge. Bytes that would reach
+// the toolbar line are not written: typing never touches it.
+void WriteKeyString(Editor& ed, std::string_view key) {
+  const int R = ed.rows();
+  const int C = ed.cols();
+  const long room = static_cast<long>(R - 1 - ed.cursor_row) * C + (C - ed.cursor_col + 1);
+  if (room <= 0 || key.empty()) return;
+  ed.SetOutputColour();
+  ed.console.Locate(ed.cursor_row, ed.cursor_col);
+  ed.console.Print(key.substr(0, std::min<size_t>(key.size(), static_cast<size_t>(room))));
+}
+
+}  // namespace
+
+Next Type(Editor& ed, Event& ev) {
+  auto& con = ed.console;
+  const int R = ed.rows();
+  const int C = ed.cols();
+  con.SetCursorVisible(true);
+  if (ed.cursor_col < 1) ed.cursor_col = 1;
+  con.Locate(ed.cursor_row, ed.cursor_col);
+  con.Restore(ed.before);
+  WriteKeyString(ed, ev.key);
+
+  if (ed.cursor_row == R - 1 && ed.cursor_col == C) {
+    // The last cell of the work screen: the page moves up one row under the cursor.
+    // When the document has no row beyond, the typed cell stays where it is and the
+    // cursor stays on it.
+    if (!ScrollDown(ed)) {
+      ed.Beep();
+      return Next::kBookkeeping;
+    }
+    ++ed.line_counter;
+    ed.cursor_col = 0;
+  } else if (ed.cursor_col >= C) {
+    ed.cursor_col = 0;
+    ++ed.cursor_row;
+  }
+  ++ed.cursor_col;
+  return Next::kBookkeeping;
+}
+
+Next Backspace(Editor& ed, Event&) {
+  ed.SetOutputColour();
+  ed.console.Locate(ed.cursor_row, ed.cursor_col);
+  ed.console.Print(" ");
+  if (ed.cursor_col > 1) {
+    --ed.cursor_col;
+  } else {
+    ed.Beep();
+  }
+  return Next::kBookkeeping;
+}
+
+Next Home(Editor& ed, Event&) {
+  ed.cursor_row = 1;
+  ed.cursor_col = 1;
+  return Next::kBookkeeping;
+}
+
+Next End(Editor& ed, Event&) {
+  ed.cursor_row = ed.rows() - 1;
+  ed.cursor_col = ed.cols();
+  return Next::kBookkeeping;
+}
+
+}  // namespace tessella::editor

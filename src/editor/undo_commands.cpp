@@ -1,0 +1,36 @@
+// Undo and redo: whole-console pictures written back onto the console.
+#include <string>
+
+#include "editor/text_entry.h"
+
+namespace tessella::editor {
+namespace {
+
+// A picture from before a console resize has another size: it is fitted to the
+// console as it is now, so nothing is read beyond the picture or written beyond the
+// console. Cells the picture lacks become blanks in the typing colours.
+void ShowPicture(Editor& ed, const ScreenPicture& picture) {
+  const int R = ed.rows();
+  const int C = ed.cols();
+  const std::string pad{' ', static_cast<char>(console::kPad),
+                        static_cast<char>(console::Attribute(ed.txcolor, ed.bgcolor)),
+                        static_cast<char>(console::kPad)};
+  ed.console.WriteRegion(1, 1, R, C, FitPicture(picture, R, C, pad));
+}
+
+}  // namespace
+
+Next Undo(Editor& ed, Event&) {
+  ScreenPicture older;
+  if (ed.history.Undo(ScreenPicture{ed.rows(), ed.cols(), ed.console.Snapshot()}, older))
+    ShowPicture(ed, older);
+  return Next::kLoopTop;
+}
+
+Next Redo(Editor& ed, Event&) {
+  ScreenPicture newer;
+  if (ed.history.Redo(newer)) ShowPicture(ed, newer);
+  return Next::kLoopTop;
+}
+
+}  // namespace tessella::editor
