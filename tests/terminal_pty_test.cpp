@@ -1,9 +1,12 @@
 // The real program in a real pseudo-terminal (a tmux pane): it draws, takes keys and
 // clicks, follows a window resize, and on Ctrl-C leaves the terminal as it found it.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -34,7 +37,9 @@ std::string Shell(const std::string& command) {
 // A tmux server of its own, so the test neither sees nor disturbs the user's sessions.
 class Tmux {
  public:
-  Tmux() : base_("tmux -L tessella-pty-" + std::to_string(getpid()) + " -f /dev/null ") {}
+  // One server per test: a new server on a socket whose old server is still going
+  // down could refuse the session.
+  Tmux() : base_("tmux -L " + SocketName() + " -f /dev/null ") {}
   ~Tmux() { Shell(base_ + "kill-server"); }
 
   std::string operator()(const std::string& args) const { return Shell(base_ + args); }
@@ -59,52 +64,118 @@ class Tmux {
   }
 
  private:
+  static std::string SocketName() {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = "tessella-pty-" + std::to_string(getpid()) + "-" +
+                       (test ? std::string(test->name()) : std::string());
+    for (char& c : name) {
+      if (!isalnum(static_cast<unsigned char>(c)) && c != '-') c = '-';
+    }
+    return name;
+  }
+
   std::string base_;
 };
 
-TEST(TerminalPty, RunsInTmuxAndRestoresTheTerminalOnCtrlC) {
-  if (Shell("command -v tmux").empty()) GTEST_SKIP() << "tmux is not installed";
-  const fs::path home = fs::temp_directory_path() / ("tessella-pty-" + std::to_string(getpid()));
-  fs::create_directories(home);
+// A scratch home for the program, and a shell in a 90 x 35 pane to start it from.
+class TerminalPty : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (Shell("command -v tmux").empty()) GTEST_SKIP() << "tmux is not installed";
+    home_ = fs::temp_directory_path() / ("tessella-pty-" + std::to_string(getpid()));
+    fs::create_directories(home_);
+    tmux_("new-session -d -s t -x 90 -y 35 -c " + Quote(home_.string()) + " " +
+          Quote("env -u DISPLAY -u WAYLAND_DISPLAY HOME=" + home_.string() +
+                " TERM=tmux-256color PS1='READY$ ' sh"));
+    ASSERT_TRUE(tmux_.WaitForText("READY$")) << tmux_.Screen();
+  }
+  void TearDown() override {
+    if (!home_.empty()) fs::remove_all(home_);
+  }
 
-  Tmux tmux;
-  tmux("new-session -d -s t -x 90 -y 35 -c " + Quote(home.string()) + " " +
-       Quote("env -u DISPLAY -u WAYLAND_DISPLAY HOME=" + home.string() +
-             " TERM=tmux-256color PS1='READY$ ' sh"));
-  ASSERT_TRUE(tmux.WaitForText("READY$")) << tmux.Screen();
-  tmux("send-keys -t t -l " + Quote(TESSELLA_BINARY));
-  tmux("send-keys -t t Enter");
+  // Starts the program (without core files) and waits for its title picture.
+  void StartProgram() {
+    tmux_("send-keys -t t -l " + Quote(std::string("ulimit -c 0; ") + TESSELLA_BINARY));
+    tmux_("send-keys -t t Enter");
+    ASSERT_TRUE(tmux_.WaitForText("Creates Text Screens")) << tmux_.Screen();
+    EXPECT_EQ(tmux_("display -p -t t '#{alternate_on}#{mouse_sgr_flag}'"), "11\n");
+  }
 
-  ASSERT_TRUE(tmux.WaitForText("Creates Text Screens")) << tmux.Screen();
-  EXPECT_EQ(tmux("display -p -t t '#{alternate_on}#{mouse_sgr_flag}'"), "11\n");
-  tmux("send-keys -t t x");  // the title picture waits for a key
-  ASSERT_TRUE(tmux.WaitFor([&] { return tmux.LastLine().find("ColChart") != std::string::npos; }))
-      << tmux.Screen();
+  // Waits for the shell to be back in front, then asks it how the program ended.
+  std::string ExitStatus() {
+    // Typing on before the program is gone could be flushed by its terminal restore.
+    EXPECT_TRUE(tmux_.WaitFor(
+        [&] { return tmux_("display -p -t t '#{pane_current_command}'") == "sh\n"; }));
+    tmux_("send-keys -t t -l 'echo exit=$?'");
+    tmux_("send-keys -t t Enter");
+    std::string status;
+    tmux_.WaitFor([&] {
+      const std::string screen = tmux_.Screen();
+      const std::size_t at = screen.rfind("exit=");
+      if (at == std::string::npos || at + 5 >= screen.size() || !isdigit(screen[at + 5])) {
+        return false;
+      }
+      status = screen.substr(at + 5, screen.find('\n', at) - at - 5);
+      return true;
+    });
+    return status;
+  }
+
+  // The terminal modes the program changes are all back to the shell's.
+  void ExpectTerminalRestored() {
+    EXPECT_EQ(tmux_("display -p -t t '#{mouse_any_flag}#{mouse_sgr_flag}'"), "00\n");
+    EXPECT_EQ(tmux_("display -p -t t '#{alternate_on}'"), "0\n");
+    EXPECT_EQ(tmux_("display -p -t t '#{cursor_flag}#{wrap_flag}'"), "11\n");
+    EXPECT_EQ(tmux_("display -p -t t '#{keypad_cursor_flag}#{keypad_flag}'"), "00\n");
+    EXPECT_NE(tmux_.Screen().find("READY$ ulimit -c 0; "), std::string::npos)
+        << "the shell's screen is shown again";
+  }
+
+  fs::path home_;
+  Tmux tmux_;
+};
+
+TEST_F(TerminalPty, TakesKeysClicksAndResizesAndRestoresTheTerminalOnCtrlC) {
+  StartProgram();
+  tmux_("send-keys -t t x");  // the title picture waits for a key
+  ASSERT_TRUE(
+      tmux_.WaitFor([&] { return tmux_.LastLine().find("ColChart") != std::string::npos; }))
+      << tmux_.Screen();
 
   // A left click on the work area, as the terminal reports it.
-  tmux("send-keys -t t -l " + Quote("\x1b[<0;10;5M\x1b[<0;10;5m"));
+  tmux_("send-keys -t t -l " + Quote("\x1b[<0;10;5M\x1b[<0;10;5m"));
 
   // A smaller window shows what fits and the size needed; the old size brings the
   // toolbar back to the last line.
-  tmux("resize-window -t t -x 80 -y 24");
-  EXPECT_TRUE(tmux.WaitForText("needs 90x35")) << tmux.Screen();
-  tmux("resize-window -t t -x 90 -y 35");
-  EXPECT_TRUE(tmux.WaitFor([&] { return tmux.LastLine().find("ColChart") != std::string::npos; }))
-      << tmux.Screen();
+  tmux_("resize-window -t t -x 80 -y 24");
+  EXPECT_TRUE(tmux_.WaitForText("needs 90x35")) << tmux_.Screen();
+  tmux_("resize-window -t t -x 90 -y 35");
+  EXPECT_TRUE(
+      tmux_.WaitFor([&] { return tmux_.LastLine().find("ColChart") != std::string::npos; }))
+      << tmux_.Screen();
 
-  tmux("send-keys -t t C-c");
-  // Typing on before the program is gone could be flushed by its terminal restore.
-  EXPECT_TRUE(tmux.WaitFor([&] { return tmux("display -p -t t '#{pane_current_command}'") == "sh\n"; }));
-  tmux("send-keys -t t -l 'echo exit=$?'");
-  tmux("send-keys -t t Enter");
-  // 130: ended by SIGINT, as the shell reports it.
-  EXPECT_TRUE(tmux.WaitForText("exit=130")) << tmux.Screen();
-  EXPECT_EQ(tmux("display -p -t t '#{mouse_any_flag}#{mouse_sgr_flag}'"), "00\n");
-  EXPECT_EQ(tmux("display -p -t t '#{alternate_on}'"), "0\n");
-  EXPECT_EQ(tmux("display -p -t t '#{cursor_flag}#{wrap_flag}'"), "11\n");
-  EXPECT_EQ(tmux("display -p -t t '#{keypad_cursor_flag}#{keypad_flag}'"), "00\n");
-
-  fs::remove_all(home);
+  tmux_("send-keys -t t C-c");
+  EXPECT_EQ(ExitStatus(), "130");  // ended by SIGINT, as the shell reports it
+  ExpectTerminalRestored();
 }
+
+// Signals from outside, and faults, end the program the way the signal would, with the
+// terminal restored first.
+class TerminalPtySignal : public TerminalPty, public ::testing::WithParamInterface<int> {};
+
+TEST_P(TerminalPtySignal, RestoresTheTerminalAndEndsAsTheSignalWould) {
+  StartProgram();
+  const std::string shell_pid = tmux_("display -p -t t '#{pane_pid}'");
+  const std::string children =
+      Shell("cat /proc/" + shell_pid.substr(0, shell_pid.size() - 1) + "/task/*/children");
+  const pid_t program = static_cast<pid_t>(std::atoi(children.c_str()));
+  ASSERT_GT(program, 0) << "no program under the shell";
+  kill(program, GetParam());
+  EXPECT_EQ(ExitStatus(), std::to_string(128 + GetParam()));
+  ExpectTerminalRestored();
+}
+
+INSTANTIATE_TEST_SUITE_P(EndingAndFatal, TerminalPtySignal,
+                         ::testing::Values(SIGTERM, SIGHUP, SIGSEGV, SIGABRT));
 
 }  // namespace

@@ -93,7 +93,7 @@ void TerminalHost::Render() {
 }
 
 void TerminalHost::FollowResize() {
-  if (!signals_->DrainResize()) return;
+  if (finished_ || !signals_->DrainResize()) return;
   int rows = 0;
   int cols = 0;
   TerminalSize(out_fd_, console_, rows, cols);
@@ -130,6 +130,8 @@ std::optional<console::InputRecord> TerminalHost::Poll() {
 }
 
 console::InputRecord TerminalHost::Wait() {
+  // After Finish the terminal is the user's again and nothing more will be read.
+  if (finished_) throw SessionEnd{0};
   while (true) {
     Render();
     if (auto record = decoder_.Pop()) return *record;
@@ -142,6 +144,10 @@ console::InputRecord TerminalHost::Wait() {
 }
 
 void TerminalHost::Sleep(int milliseconds) {
+  if (finished_) {
+    poll(nullptr, 0, std::max(milliseconds, 0));
+    return;
+  }
   Render();
   // Input that arrives meanwhile stays in the terminal's queue; only a resize is
   // followed, so the picture is right when the pause ends.
