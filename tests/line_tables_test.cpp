@@ -1,0 +1,132 @@
+// The line-drawing tables: styles, crossings and turn corners, checked against rows
+// picked from the program's reference tables rather than copied wholesale.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "areas/line_crossings.h"
+#include "areas/line_drawing.h"
+#include "areas/line_styles.h"
+#include "areas/turn_corners.h"
+#include "console/keys.h"
+
+namespace tessella::areas {
+namespace {
+
+using editor::Direction;
+
+std::string Bytes(std::initializer_list<int> codes) {
+  std::string s;
+  for (int c : codes) s += static_cast<char>(c);
+  return s;
+}
+
+TEST(LineStyles, GlyphsAndModesInCyclingOrder) {
+  EXPECT_EQ(StyleGlyphs(0), Bytes({204, 185}));  // ╠╣
+  EXPECT_EQ(StyleGlyphs(2), Bytes({199, 182}));  // ╟╢
+  EXPECT_EQ(StyleGlyphs(4), Bytes({220, 219}));  // ▄█
+  EXPECT_EQ(StyleGlyphs(5), StyleGlyphs(0));     // wraps round
+  EXPECT_EQ(Style(1).mode, 0x70);
+  EXPECT_EQ(Style(3).mode, 0x69);
+  EXPECT_EQ(Style(4).mode, 0x73);
+  EXPECT_EQ(StyleIndexOfMode(0x71), 2);
+  EXPECT_EQ(StyleIndexOfMode(0x73), 4);
+  EXPECT_EQ(StyleIndexOfMode(0), -1);
+  EXPECT_EQ(StyleIndexOfMode(0x74), -1);
+}
+
+TEST(LineStyles, ShapeCharacters) {
+  const BoxChars& mixed = Style(3).box;  // ╒ ╕ ╘ ╛, ═ ═ │
+  EXPECT_EQ(mixed.top_left, 213);
+  EXPECT_EQ(mixed.bottom_right, 190);
+  EXPECT_EQ(mixed.top, 205);
+  EXPECT_EQ(mixed.side, 179);
+  const BoxChars& block = Style(4).box;  // ▀ on top, ▄ at the bottom
+  EXPECT_EQ(block.top, 223);
+  EXPECT_EQ(block.bottom, 220);
+  EXPECT_EQ(block.bottom_left, 219);
+  const LineChars& col = Style(1).column_line;  // ┬ │ ┴
+  EXPECT_EQ(col.first, 194);
+  EXPECT_EQ(col.middle, 179);
+  EXPECT_EQ(col.last, 193);
+  const LineChars& row = Style(2).row_line;  // ╟ ─ ╢
+  EXPECT_EQ(row.first, 199);
+  EXPECT_EQ(row.middle, 196);
+  EXPECT_EQ(row.last, 182);
+  // The arrow keys' characters: ─ across and ║ down for ╟╢; the blocks by direction.
+  EXPECT_EQ(Style(2).vertical, 186);
+  EXPECT_EQ(Style(2).leftward, 196);
+  EXPECT_EQ(Style(4).vertical, 219);
+  EXPECT_EQ(Style(4).leftward, 220);
+  EXPECT_EQ(Style(4).rightward, 223);
+}
+
+TEST(LineCrossings, HorizontalJoinsWhatItCrosses) {
+  EXPECT_EQ(CrossHorizontal(205, 197), 216);  // ═ over ┼ → ╪
+  EXPECT_EQ(CrossHorizontal(205, 199), 206);  // ═ over ╟ → ╬
+  EXPECT_EQ(CrossHorizontal(205, 218), 209);  // ═ onto ┌ → ╤
+  EXPECT_EQ(CrossHorizontal(196, 200), 208);  // ─ onto ╚ → ╨
+  EXPECT_EQ(CrossHorizontal(196, 186), 215);  // ─ over ║ → ╫
+  EXPECT_EQ(CrossHorizontal(196, 215), 215);  // ─ over ╫ stays ╫
+}
+
+TEST(LineCrossings, VerticalJoinsWhatItCrosses) {
+  EXPECT_EQ(CrossVertical(186, 205), 206);  // ║ over ═ → ╬
+  EXPECT_EQ(CrossVertical(186, 196), 215);  // ║ over ─ → ╫
+  EXPECT_EQ(CrossVertical(186, 187), 185);  // ║ onto ╗ → ╣
+  EXPECT_EQ(CrossVertical(179, 205), 216);  // │ over ═ → ╪
+  EXPECT_EQ(CrossVertical(179, 214), 195);  // │ onto ╓ → ├
+}
+
+TEST(LineCrossings, OnlyTheLineCharactersCross) {
+  // Nothing to join: the pending character is kept.
+  EXPECT_EQ(CrossHorizontal(205, ' '), 205);
+  EXPECT_EQ(CrossVertical(179, 'A'), 179);
+  // A cell holding byte 0 is not a table entry.
+  EXPECT_EQ(CrossHorizontal(205, 0), 205);
+  EXPECT_EQ(CrossVertical(186, 0), 186);
+  // Each table belongs to its own direction and line characters.
+  EXPECT_EQ(CrossVertical(205, 186), 205);
+  EXPECT_EQ(CrossHorizontal(186, 205), 186);
+  EXPECT_EQ(CrossHorizontal(197, 179), 197);  // ┼ from the chart is not a line character
+  EXPECT_EQ(CrossHorizontal(219, 179), 219);
+}
+
+TEST(LineTurns, CornerByDirectionPreviousKeyAndStyle) {
+  Turn t = TurnFor(Direction::kUp, keys::kLeft, 0);
+  EXPECT_EQ(t.corner, 200);  // ╚
+  EXPECT_EQ(t.rules, TurnRules::kUpRight);
+  t = TurnFor(Direction::kRight, keys::kUp, 3);
+  EXPECT_EQ(t.corner, 213);  // ╒
+  EXPECT_EQ(t.rules, TurnRules::kDownRight);
+  t = TurnFor(Direction::kLeft, keys::kDown, 2);
+  EXPECT_EQ(t.corner, 189);  // ╜
+  EXPECT_EQ(t.rules, TurnRules::kUpLeft);
+  EXPECT_EQ(TurnFor(Direction::kDown, keys::kRight, 1).corner, 191);  // ┐
+  // Straight on, reversing, or after another key: no corner.
+  EXPECT_EQ(TurnFor(Direction::kDown, keys::kDown, 0).corner, 0);
+  EXPECT_EQ(TurnFor(Direction::kDown, keys::kUp, 0).corner, 0);
+  EXPECT_EQ(TurnFor(Direction::kUp, keys::kEnter, 1).corner, 0);
+  // Blocks turn without corners.
+  EXPECT_EQ(TurnFor(Direction::kUp, keys::kLeft, 4).corner, 0);
+}
+
+TEST(LineTurns, CornerJoinsTheLineItLandsOn) {
+  EXPECT_EQ(JoinCorner(TurnRules::kDownLeft, 0x72, 186, 187), 185);   // ╗ on ║ → ╣
+  EXPECT_EQ(JoinCorner(TurnRules::kDownLeft, 0x70, 192, 191), 197);   // ┐ on └ → ┼
+  EXPECT_EQ(JoinCorner(TurnRules::kDownRight, 0x69, 179, 213), 198);  // ╒ on │ → ╞
+  EXPECT_EQ(JoinCorner(TurnRules::kUpRight, 0x71, 198, 211), 208);    // ╙ on ╞ → ╨
+  EXPECT_EQ(JoinCorner(TurnRules::kUpLeft, 0x72, 205, 188), 202);     // ╝ on ═ → ╩
+  EXPECT_EQ(JoinCorner(TurnRules::kUpLeft, 0x70, 195, 217), 197);     // ┘ on ├ → ┼
+}
+
+TEST(LineTurns, UnnamedFoundKeepsTheCorner) {
+  EXPECT_EQ(JoinCorner(TurnRules::kDownLeft, 0x72, ' ', 187), 187);
+  EXPECT_EQ(JoinCorner(TurnRules::kDownLeft, 0x72, 0, 187), 187);
+  // Rules are per line mode: ═ is named for ╕ but not for ┐.
+  EXPECT_EQ(JoinCorner(TurnRules::kDownLeft, 0x69, 205, 184), 209);
+  EXPECT_EQ(JoinCorner(TurnRules::kDownLeft, 0x70, 205, 191), 191);
+}
+
+}  // namespace
+}  // namespace tessella::areas
