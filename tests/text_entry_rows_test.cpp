@@ -1,0 +1,162 @@
+// Enter, inserting and deleting rows, the left margin, and the end of the document.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "editor/row_store.h"
+#include "editor/text_entry.h"
+#include "replay_fixture.h"
+
+namespace tessella {
+namespace {
+
+using editor::Event;
+using editor::Next;
+using editor::RowStore;
+using testing::Replay;
+
+TEST(Enter, NewLineAtTheMarginPushesTheBeforePictureAndDropsTheArea) {
+  Replay r("click 3 3\nclick 5 8\nrclick 35 81\ntype ab\nkey Enter\n");
+  // rclick on Undo confirmed the area; Enter drops it.
+  const auto& ed = r.ed();
+  EXPECT_EQ(ed.cursor_row, 4);
+  EXPECT_EQ(ed.cursor_col, 1);
+  EXPECT_EQ(ed.flag_first, 0);
+  EXPECT_EQ(ed.flag_last, 0);
+  EXPECT_EQ(ed.history.undo_count(), 2);  // the first corner's click and Enter
+  EXPECT_EQ(ed.line_counter, 2);
+  EXPECT_EQ(r.text(3, 3, 4), "ab");
+}
+
+TEST(Enter, OnTheLastWorkRowScrollsAndKeepsTheUndoList) {
+  Replay r("key Home\ntype TOP\nkey End\nkey Backspace\nkey Enter\n");
+  const auto& ed = r.ed();
+  EXPECT_EQ(ed.cursor_row, 34);
+  EXPECT_EQ(ed.cursor_col, 1);
+  EXPECT_EQ(ed.store.current, 1);
+  EXPECT_EQ(ed.store.row(0)[0], 'T');
+  EXPECT_EQ(ed.history.undo_count(), 1);
+}
+
+TEST(Margin, EnterReturnsToTheMarginColumnUntilMarginOff) {
+  // Alt-M at column 9: the margin is the column after it, and the cursor moves there.
+  Replay r("click 4 9\nclick 4 9\nkey Alt-M\ntype abc\nkey Enter\n");
+  EXPECT_EQ(r.ed().left_margin, 10);
+  EXPECT_EQ(r.text(4, 10, 12), "abc");
+  EXPECT_EQ(r.ed().cursor_row, 5);
+  EXPECT_EQ(r.ed().cursor_col, 10);
+
+  Replay off("click 4 9\nclick 4 9\nkey Alt-M\nkey Alt-N\ntype abc\nkey Enter\n");
+  EXPECT_EQ(off.ed().cursor_col, 1);
+}
+
+TEST(Margin, ChosenFromTheMenuTheCursorStaysWhereItWas) {
+  Replay r("");
+  auto& ed = r.ed();
+  ed.cursor_col = 10 - 1;  // the main loop lowers the column before a menu command
+  Event ev;
+  EXPECT_EQ(editor::MarginOn(ed, ev), Next::kLoopTop);
+  EXPECT_EQ(ed.left_margin, 10);
+  EXPECT_EQ(ed.cursor_col, 10);
+
+  // At the right edge neither the margin nor the cursor leaves the console.
+  ed.cursor_col = 90;
+  editor::MarginOn(ed, ev);
+  EXPECT_EQ(ed.left_margin, 90);
+  EXPECT_EQ(ed.cursor_col, 90);
+}
+
+TEST(InsertRow, EnterAtColumnOneShowsTheRowTwiceAndPushesTheLastRowOnToTheNextPage) {
+  Replay r("click 5 1\nclick 5 1\ntype hello\nclick 6 1\nclick 6 1\ntype world\n"
+           "click 34 1\nclick 34 1\ntype LAST\nclick 5 1\nclick 5 1\nkey Enter\n");
+  EXPECT_EQ(r.text(5, 1, 5), "hello");
+  EXPECT_EQ(r.text(6, 1, 5), "hello");
+  EXPECT_EQ(r.text(7, 1, 5), "world");
+  EXPECT_EQ(r.text(34, 1, 4), "    ");
+  EXPECT_EQ(r.ed().cursor_row, 5);
+  EXPECT_EQ(r.ed().cursor_col, 1);
+  EXPECT_EQ(r.ed().history.undo_count(), 5);  // four first corners and the Enter
+
+  Replay next("click 34 1\nclick 34 1\ntype LAST\nclick 5 1\nclick 5 1\nkey Enter\nkey PgDn\n");
+  EXPECT_EQ(next.text(1, 1, 4), "LAST");
+}
+
+TEST(DeleteRow, DelAtColumnOnePullsRowsUpAndTheNextPageFirstRowArrives) {
+  Replay r("key PgDn\nkey Home\ntype NEXT\nkey PgUp\n"
+           "click 5 1\nclick 5 1\ntype gone\nclick 6 1\nclick 6 1\ntype keep\n"
+           "click 5 1\nclick 5 1\nkey Del\n");
+  EXPECT_EQ(r.text(5, 1, 4), "keep");
+  EXPECT_EQ(r.text(6, 1, 4), "    ");
+  EXPECT_EQ(r.text(34, 1, 4), "NEXT");
+  EXPECT_EQ(r.ed().history.undo_count(), 4);
+
+  Replay undo("click 5 1\nclick 5 1\ntype gone\nclick 5 1\nclick 5 1\nkey Del\nkey Alt-U\n");
+  EXPECT_EQ(undo.text(5, 1, 4), "gone");
+
+  Replay elsewhere("type gone\nkey Del\n");  // not at column 1: nothing happens
+  EXPECT_EQ(elsewhere.text(10, 40, 43), "gone");
+  EXPECT_EQ(elsewhere.ed().history.undo_count(), 0);
+}
+
+// The last page of the row store: the page's last row is the store's last index.
+void GoToTheEndOfTheStore(editor::Editor& ed) {
+  ed.store.current = RowStore::kLastIndex - (ed.rows() - 2);
+  ed.store.LoadPage(ed.console);
+}
+
+TEST(EndOfTheDocument, TypingOnTheLastCellKeepsTheCharacterWhenNoRowIsLeft) {
+  Replay r("");
+  auto& ed = r.ed();
+  GoToTheEndOfTheStore(ed);
+  const int start = ed.store.current;
+  const int lines = ed.line_counter;
+  ed.cursor_row = 34;
+  ed.cursor_col = 90;
+  ed.before = ed.console.Snapshot();
+  Event ev;
+  ev.key = "Q";
+  EXPECT_EQ(editor::Type(ed, ev), Next::kBookkeeping);
+  EXPECT_EQ(r.cell(34, 90).ch, 'Q');
+  EXPECT_EQ(ed.cursor_row, 34);
+  EXPECT_EQ(ed.cursor_col, 90);
+  EXPECT_EQ(ed.store.current, start);
+  EXPECT_EQ(ed.line_counter, lines);
+  EXPECT_EQ(r.host().beeps(), 1);
+
+  // Enter on the last row cannot scroll either: the cursor stays on the last row.
+  ed.cursor_col = 5;
+  ed.before = ed.console.Snapshot();
+  editor::EnterKey(ed, ev);
+  EXPECT_EQ(ed.cursor_row, 34);
+  EXPECT_EQ(ed.store.current, start);
+  EXPECT_EQ(r.cell(34, 90).ch, 'Q');
+}
+
+TEST(EndOfTheDocument, InsertAndDeleteOnTheLastRowsStayInsideTheStore) {
+  Replay r("");
+  auto& ed = r.ed();
+  GoToTheEndOfTheStore(ed);
+  Event ev;
+  ed.cursor_row = 34;
+  ed.cursor_col = 1;
+  ed.console.PutText(34, 1, 1, 15, "end");
+  ed.before = ed.console.Snapshot();
+  EXPECT_EQ(editor::EnterKey(ed, ev), Next::kLoopTop);
+  EXPECT_EQ(ed.store.row(RowStore::kLastIndex).substr(0, 1), "e");
+
+  ed.cursor_col = 1;
+  EXPECT_EQ(editor::DeleteKey(ed, ev), Next::kLoopTop);
+  EXPECT_EQ(r.text(34, 1, 3), "end");  // the removed row is copied to the last index
+
+  // A page that reaches past the store (a console taller than the store's end allows):
+  // rows beyond the last index are neither read nor written.
+  ed.store.current = RowStore::kLastIndex - 5;
+  ed.cursor_row = 20;
+  ed.cursor_col = 1;
+  EXPECT_NO_THROW(editor::EnterKey(ed, ev));
+  ed.cursor_col = 1;
+  EXPECT_NO_THROW(editor::DeleteKey(ed, ev));
+}
+
+}  // namespace
+}  // namespace tessella
