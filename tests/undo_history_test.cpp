@@ -1,0 +1,110 @@
+// The undo and redo lists, and fitting a picture to a console of another size.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "editor/undo_history.h"
+
+namespace tessella::editor {
+namespace {
+
+// A picture whose every cell record carries its own tag in the character byte.
+ScreenPicture Tagged(int rows, int cols, char first = 'a') {
+  ScreenPicture p{rows, cols, {}};
+  for (int i = 0; i < rows * cols; ++i) p.image += std::string{char(first + i), ' ', 7, ' '};
+  return p;
+}
+
+ScreenPicture Named(const std::string& name) { return ScreenPicture{1, 1, name}; }
+
+TEST(UndoHistory, KeepsTheNewest21Pictures) {
+  UndoHistory h;
+  for (int i = 0; i < 22; ++i) h.Push(Named("p" + std::to_string(i)));
+  EXPECT_EQ(h.undo_count(), 21);
+  ScreenPicture shown;
+  for (int i = 21; i >= 1; --i) {
+    ASSERT_TRUE(h.Undo(Named("now"), shown));
+    EXPECT_EQ(shown.image, "p" + std::to_string(i));
+  }
+  EXPECT_FALSE(h.Undo(Named("now"), shown));  // p0 dropped off
+  EXPECT_EQ(shown.image, "p1");
+  EXPECT_EQ(h.redo_count(), 21);
+}
+
+TEST(UndoHistory, RedoGivesBackWhatUndoReplacedAndPushesNothing) {
+  UndoHistory h;
+  h.Push(Named("before"));
+  ScreenPicture shown;
+  ASSERT_TRUE(h.Undo(Named("after"), shown));
+  EXPECT_EQ(shown.image, "before");
+  ASSERT_TRUE(h.Redo(shown));
+  EXPECT_EQ(shown.image, "after");
+  EXPECT_EQ(h.undo_count(), 0);
+  EXPECT_FALSE(h.Undo(Named("x"), shown));
+  EXPECT_FALSE(h.Redo(shown));
+}
+
+TEST(UndoHistory, AFullRedoStackLosesItsOldestPictureNotItsEnd) {
+  UndoHistory h;
+  // More undos than the redo list has slots, with new changes in between.
+  ScreenPicture shown;
+  for (int i = 0; i < 30; ++i) {
+    h.Push(Named("p"));
+    ASSERT_TRUE(h.Undo(Named("r" + std::to_string(i)), shown));
+  }
+  EXPECT_EQ(h.redo_count(), 21);
+  for (int i = 29; i >= 9; --i) {
+    ASSERT_TRUE(h.Redo(shown));
+    EXPECT_EQ(shown.image, "r" + std::to_string(i));
+  }
+  EXPECT_FALSE(h.Redo(shown));
+}
+
+TEST(UndoHistory, ClearEmptiesBothLists) {
+  UndoHistory h;
+  h.Push(Named("a"));
+  h.Push(Named("b"));
+  ScreenPicture shown;
+  h.Undo(Named("c"), shown);
+  h.Clear();
+  EXPECT_EQ(h.undo_count(), 0);
+  EXPECT_EQ(h.redo_count(), 0);
+  EXPECT_FALSE(h.Redo(shown));
+}
+
+const std::string kPad = {'.', ' ', 9, ' '};
+
+std::string Chars(const std::string& image) {
+  std::string s;
+  for (size_t i = 0; i < image.size(); i += 4) s += image[i];
+  return s;
+}
+
+TEST(FitPicture, SameSizeIsUnchanged) {
+  const ScreenPicture p = Tagged(3, 4);
+  EXPECT_EQ(FitPicture(p, 3, 4, kPad), p.image);
+}
+
+TEST(FitPicture, LargerPictureIsCutAndItsToolbarLineStaysAtTheBottom) {
+  // 4 x 3: work rows abc, def, ghi; toolbar jkl. Onto 3 x 2.
+  EXPECT_EQ(Chars(FitPicture(Tagged(4, 3), 3, 2, kPad)), "ab" "de" "jk");
+}
+
+TEST(FitPicture, SmallerPictureIsPaddedBelowAndRight) {
+  // 3 x 2: work rows ab, cd; toolbar ef. Onto 5 x 3.
+  EXPECT_EQ(Chars(FitPicture(Tagged(3, 2), 5, 3, kPad)), "ab." "cd." "..." "..." "ef.");
+  const std::string fitted = FitPicture(Tagged(3, 2), 5, 3, kPad);
+  EXPECT_EQ(fitted.size(), 5u * 3 * 4);
+  EXPECT_EQ(fitted.substr(8, 4), kPad);
+}
+
+TEST(FitPicture, NeverReadsBeyondAShortOrEmptyImage) {
+  ScreenPicture p = Tagged(2, 2);
+  p.image.resize(4 * 3 - 1);  // the last record is cut short
+  EXPECT_EQ(Chars(FitPicture(p, 2, 2, kPad)), "ab..");  // work row ab, toolbar cd cut off
+  EXPECT_EQ(FitPicture(p, 2, 2, kPad).size(), 16u);
+  EXPECT_EQ(Chars(FitPicture(ScreenPicture{}, 2, 2, kPad)), "....");
+}
+
+}  // namespace
+}  // namespace tessella::editor
