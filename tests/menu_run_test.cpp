@@ -106,6 +106,8 @@ TEST(MenuKeys, SidewaysFromAnOpenDropDownOpensTheNextOneOnTheNextEvent) {
   EXPECT_EQ(CodeOf("key Down\nkey Right\nkey Space\nkey Enter"), 21);
   EXPECT_EQ(CodeOf("key Down\nkey Right\nkey Enter\nkey Enter"), 21);
   EXPECT_EQ(CodeOf("key Right\nkey Down\nkey Down\nkey Left\nkey Esc\nkey Enter"), 11);
+  // Up back to the first item still has a drop-down open to follow.
+  EXPECT_EQ(CodeOf("key Down\nkey Down\nkey Up\nkey Right\nkey Space\nkey Enter"), 21);
   // With no drop-down open, sideways moves only move.
   EXPECT_EQ(CodeOf("key Down\nkey Up\nkey Right\nkey Enter"), 20);
 }

@@ -113,7 +113,7 @@ constexpr std::array kMiscHighlights = {
 };
 // clang-format on
 
-const std::array<DropDownMenu, 4> kDropDowns = {{
+constexpr std::array<DropDownMenu, 4> kDropDowns = {{
     {6, 5, 3, 17, kFileHighlights},
     {14, 14, 14, 33, kBoxesHighlights},
     {11, 11, 23, 63, kAreaHighlights},
