@@ -1,0 +1,90 @@
+// Undo and Redo in the running program.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "replay_fixture.h"
+
+namespace tessella {
+namespace {
+
+using testing::Replay;
+
+TEST(UndoCommand, UndoRedoUndoShowsThePictureOneStepOlder) {
+  // Enter pushes the picture before it: P1 holds "A", P2 holds "A" and "B".
+  Replay r("type A\nkey Enter\ntype B\nkey Enter\ntype C\n"
+           "key Alt-U\ndump first\nkey Alt-V\ndump redone\nkey Alt-U\n",
+           true, "undo-redo-undo");
+  auto at = [&](const std::string& dump, int row, int col) {
+    return testing::ScrCell(r.dump(dump, ".scr"), 90, row, col).first;
+  };
+  EXPECT_EQ(at("first", 11, 1), 'B');
+  EXPECT_EQ(at("first", 12, 1), ' ');
+  EXPECT_EQ(at("redone", 12, 1), 'C');
+  EXPECT_EQ(r.cell(10, 40).ch, 'A');
+  EXPECT_EQ(r.cell(11, 1).ch, ' ');
+  EXPECT_EQ(r.cell(12, 1).ch, ' ');
+  EXPECT_EQ(r.ed().history.undo_count(), 0);
+  // Undo and redo leave the cursor where it is.
+  EXPECT_EQ(r.ed().cursor_row, 12);
+  EXPECT_EQ(r.ed().cursor_col, 2);
+}
+
+TEST(UndoCommand, AfterOneChangeUndoAndRedoAFurtherUndoDoesNothing) {
+  // The right click on the toolbar's Undo is Redo.
+  Replay r("type A\nkey Enter\ntype B\nkey Alt-U\nrclick 35 82\nkey Alt-U\n");
+  EXPECT_EQ(r.cell(11, 1).ch, 'B');
+  EXPECT_EQ(r.ed().history.undo_count(), 0);
+  EXPECT_EQ(r.ed().history.redo_count(), 0);
+}
+
+TEST(UndoCommand, TwentyTwoUndosRestoreAtMost21Pictures) {
+  std::string script;
+  for (int i = 0; i < 22; ++i) script += "type " + std::string(1, char('a' + i)) + "\nkey Enter\n";
+  for (int i = 0; i < 22; ++i) script += "key Alt-U\n";
+  Replay r(script);
+  // The oldest picture kept is the one before the second Enter: "a" and "b" typed.
+  EXPECT_EQ(r.cell(10, 40).ch, 'a');
+  EXPECT_EQ(r.cell(11, 1).ch, 'b');
+  EXPECT_EQ(r.cell(12, 1).ch, ' ');
+  EXPECT_EQ(r.ed().history.undo_count(), 0);
+}
+
+TEST(UndoCommand, PageMovesEmptyBothLists) {
+  Replay r("type A\nkey Enter\nkey PgDn\nkey PgUp\nkey Alt-U\n");
+  EXPECT_EQ(r.ed().history.undo_count(), 0);
+  EXPECT_EQ(r.ed().cursor_row, 1);
+  EXPECT_EQ(r.cell(10, 40).ch, 'A');
+}
+
+TEST(UndoCommand, PictureFromBeforeAResizeIsCutToTheSmallerConsole) {
+  Replay r("type X\nkey Enter\ntype Y\nkey Alt-Z\ntype 24\nkey Enter\ntype 80\nkey Enter\n"
+           "key Alt-U\n");
+  ASSERT_EQ(r.console().rows(), 25);
+  ASSERT_EQ(r.console().cols(), 80);
+  EXPECT_EQ(r.cell(10, 40).ch, 'X');
+  EXPECT_EQ(r.cell(11, 1).ch, ' ');
+  EXPECT_EQ(r.text(25, 1, 5), " Copy");
+
+  // And redo brings back the picture that was on the smaller console.
+  Replay redo("type X\nkey Enter\ntype Y\nkey Alt-Z\ntype 24\nkey Enter\ntype 80\nkey Enter\n"
+              "key Alt-U\nkey Alt-V\n");
+  EXPECT_EQ(redo.cell(11, 1).ch, 'Y');
+}
+
+TEST(UndoCommand, PictureFromBeforeAResizeIsPaddedOnALargerConsole) {
+  // After the resize, typing on the last cell scrolls (which keeps the lists): the 'Q'
+  // ends on row 48, outside the old picture.
+  Replay r("type X\nkey Enter\nkey Alt-Z\ntype 49\nkey Enter\ntype 100\nkey Enter\n"
+           "key End\ntype Q\nkey Alt-U\n");
+  ASSERT_EQ(r.console().rows(), 50);
+  ASSERT_EQ(r.console().cols(), 100);
+  EXPECT_EQ(r.cell(10, 40).ch, 'X');
+  EXPECT_EQ(r.cell(48, 100).ch, ' ');  // outside the old picture: a blank
+  EXPECT_EQ(r.cell(48, 100).attr, 1 + 16 * 15);
+  EXPECT_EQ(r.text(35, 1, 6), "      ");  // the old toolbar line is not left in the work rows
+  EXPECT_EQ(r.text(50, 1, 5), " Copy");
+}
+
+}  // namespace
+}  // namespace tessella
