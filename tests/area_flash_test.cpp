@@ -102,6 +102,7 @@ TEST(AreaWarning, WaitsInTheStandardMouseModeSoMovesDoNotEndIt) {
 
 TEST(AreaFlags, SelectedAndTwoRowTests) {
   AreaBench b;
+  b.ed.area = {5, 1, 9, 10};
   struct Case {
     int first, last;
     bool selected, two_rows;
@@ -115,9 +116,23 @@ TEST(AreaFlags, SelectedAndTwoRowTests) {
   }
 }
 
+TEST(AreaFlags, ConfirmedFlagsWithCornersOffTheScreenAreNoArea) {
+  // What a key leaves when it ends a wait without new corners: the first corner at 0.
+  AreaBench b;
+  b.ed.flag_first = 5;
+  b.ed.flag_last = 9;
+  for (const editor::AreaCorners a : {editor::AreaCorners{0, 0, 9, 10}, editor::AreaCorners{5, 0, 9, 10},
+                                      editor::AreaCorners{5, 10, 4, 9}}) {
+    b.ed.area = a;
+    EXPECT_FALSE(areas::HasArea(b.ed)) << a.r1 << "," << a.c1 << "," << a.r2 << "," << a.c2;
+    EXPECT_FALSE(areas::HasTwoRowArea(b.ed));
+  }
+}
+
 TEST(AreaFlags, RequireWarnsOnlyWhenTheTestFails) {
   AreaBench b;
   b.host.Queue("key Space\nkey Space\n");
+  b.ed.area = {6, 2, 6, 8};
   b.ed.flag_first = b.ed.flag_last = 6;  // one row
   EXPECT_TRUE(areas::RequireArea(b.ed));
   EXPECT_EQ(b.host.beeps, 0);

@@ -1,0 +1,347 @@
+// Copy, Cut, Paste, Color and the whole-screen copy, driven through the main loop: the
+// area is chosen with two clicks and confirmed by the toolbar button or a key.
+#include <gtest/gtest.h>
+
+#include "area_bench.h"
+#include "areas/area_commands.h"
+
+namespace tessella {
+namespace {
+
+using testing::AreaBench;
+using testing::PatternAttr;
+using testing::PatternChar;
+
+// Toolbar buttons (row 35) and the two corner clicks of an area.
+constexpr const char* kCopyButton = "click 35 3\n";
+constexpr const char* kPasteButton = "click 35 8\n";
+constexpr const char* kCutButton = "click 35 14\n";
+constexpr const char* kColorButton = "click 35 19\n";
+
+std::string Corners(int r1, int c1, int r2, int c2) {
+  return "click " + std::to_string(r1) + " " + std::to_string(c1) + "\nclick " +
+         std::to_string(r2) + " " + std::to_string(c2) + "\n";
+}
+
+// Puts the program cursor at (row, col) without confirming anything: a click starts a
+// choice, a click on the same cell ends it, and the key that ends the wait is then the
+// command to run there.
+std::string CursorTo(int row, int col) { return Corners(row, col, row, col); }
+
+// The first cell (row, column) where two record images of the same width differ, or
+// "same"; keeps failure messages short.
+std::string FirstDifference(const std::string& a, const std::string& b, int cols = 90) {
+  if (a.size() != b.size()) return "sizes " + std::to_string(a.size()) + " and " + std::to_string(b.size());
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) {
+      const size_t cell = i / 4;
+      return std::to_string(cell / cols + 1) + "," + std::to_string(cell % cols + 1);
+    }
+  }
+  return "same";
+}
+
+// The characters of one row of a screen captured by the bench host (character and
+// attribute pairs), columns from..to.
+std::string ShownText(const std::string& screen, int row, int from, int to) {
+  std::string s;
+  for (int col = from; col <= to; ++col) s += screen.at(2 * (static_cast<size_t>(row - 1) * 90 + col - 1));
+  return s;
+}
+
+console::Cell CellAt(const AreaBench& b, int row, int col) { return b.console.AtOutput(row, col); }
+bool IsPattern(const AreaBench& b, int row, int col) {
+  const auto c = CellAt(b, row, col);
+  return c.ch == PatternChar(row, col) && c.attr == PatternAttr(row, col);
+}
+
+TEST(AreaCopy, OneRowAreaFillsTheBufferAndConsumesTheSelection) {
+  AreaBench b;
+  b.PaintPattern();
+  const std::string work = b.WorkScreen();
+  const std::string expected = b.Region(5, 10, 5, 20);
+  b.ed.lines.pending = 205;
+  b.Run(Corners(5, 10, 5, 20) + kCopyButton);
+
+  EXPECT_EQ(b.ed.area_buffer.image, expected);
+  EXPECT_EQ(b.ed.area_buffer.width, 11);
+  EXPECT_EQ(b.ed.area_buffer.height, 1);
+  EXPECT_EQ(b.host.slept_ms, 500) << "the area flashes";
+  EXPECT_EQ(b.host.at_pause.size(), 1u);
+  EXPECT_EQ(b.host.beeps, 0);
+  EXPECT_EQ(FirstDifference(b.WorkScreen(), work), "same");
+  EXPECT_EQ(b.ed.cursor_row, 5);
+  EXPECT_EQ(b.ed.cursor_col, 10);
+  EXPECT_EQ(b.ed.flag_first, 0);
+  EXPECT_EQ(b.ed.flag_last, 0);
+  EXPECT_EQ(b.ed.lines.pending, 0);
+  EXPECT_EQ(b.console.color(), console::Attribute(1, 15));
+}
+
+TEST(AreaCopy, ThenPasteAtTheSamePlaceChangesNothing) {
+  AreaBench b;
+  b.PaintPattern();
+  const std::string work = b.WorkScreen();
+  b.Run(Corners(5, 10, 8, 20) + kCopyButton + kPasteButton + "key F10\n");
+
+  EXPECT_EQ(FirstDifference(b.WorkScreen(), work), "same");
+  EXPECT_EQ(b.ed.area.r1, 5);
+  EXPECT_EQ(b.ed.area.c1, 10);
+  EXPECT_EQ(b.ed.area.r2, 8);
+  EXPECT_EQ(b.ed.area.c2, 20);
+}
+
+TEST(AreaPaste, WritesTheBufferAtTheCursorAndKeepsFlagsAndCursor) {
+  AreaBench b;
+  b.PaintPattern();
+  const std::string copied = b.Region(2, 3, 4, 6);
+  b.Run(Corners(2, 3, 4, 6) + kCopyButton + CursorTo(20, 30) + "key F10\n");
+
+  EXPECT_EQ(b.Region(20, 30, 22, 33), copied);
+  EXPECT_TRUE(IsPattern(b, 20, 29));
+  EXPECT_TRUE(IsPattern(b, 23, 30));
+  EXPECT_TRUE(IsPattern(b, 20, 34));
+  EXPECT_EQ(b.ed.cursor_row, 20);
+  EXPECT_EQ(b.ed.cursor_col, 30);
+  EXPECT_EQ(b.ed.area.r1, 20);
+  EXPECT_EQ(b.ed.area.c1, 30);
+  EXPECT_EQ(b.ed.area.r2, 22);
+  EXPECT_EQ(b.ed.area.c2, 33);
+  EXPECT_EQ(b.ed.flag_first, 0);
+  EXPECT_EQ(b.ed.area_buffer.image, copied) << "Paste only reads the buffer";
+}
+
+TEST(AreaPaste, NearTheRightEdgeOnlyTheColumnsInsideAppear) {
+  AreaBench b;
+  b.PaintPattern();
+  b.Run(Corners(5, 10, 8, 20) + kCopyButton + CursorTo(20, 85) + "key F10\n");
+
+  for (int row = 20; row <= 23; ++row) {
+    for (int col = 85; col <= 90; ++col) {
+      const auto c = CellAt(b, row, col);
+      EXPECT_EQ(c.ch, PatternChar(row - 15, col - 75)) << row << "," << col;
+      EXPECT_EQ(c.attr, PatternAttr(row - 15, col - 75)) << row << "," << col;
+    }
+    // Nothing wraps onto the start of the next row.
+    for (int col = 1; col <= 6; ++col) EXPECT_TRUE(IsPattern(b, row + 1, col)) << row + 1 << "," << col;
+  }
+  EXPECT_EQ(b.ed.area.c2, 95);
+}
+
+TEST(AreaPaste, EmptyBufferWritesNothingAndLeavesAnEmptyRectangle) {
+  AreaBench b;
+  b.PaintPattern();
+  const std::string work = b.WorkScreen();
+  b.Run("key F10\n");
+  EXPECT_EQ(FirstDifference(b.WorkScreen(), work), "same");
+  EXPECT_EQ(b.ed.area.r1, 10);
+  EXPECT_EQ(b.ed.area.c1, 40);
+  EXPECT_EQ(b.ed.area.r2, 9);
+  EXPECT_EQ(b.ed.area.c2, 39);
+}
+
+TEST(AreaPaste, StoredHeightBeyondTheImageWritesOnlyTheRowsItHolds) {
+  // Mark word stores an image and a width but leaves the height as it was.
+  AreaBench b;
+  b.PaintPattern();
+  const std::string two_rows = b.Region(1, 1, 2, 3);
+  b.ed.area_buffer = {two_rows, 3, 6};
+  b.ed.cursor_row = 10;
+  b.ed.cursor_col = 10;
+  editor::Event ev;
+  areas::Paste(b.ed, ev);
+
+  EXPECT_EQ(b.Region(10, 10, 11, 12), two_rows);
+  for (int row = 12; row <= 15; ++row)
+    for (int col = 10; col <= 12; ++col) EXPECT_TRUE(IsPattern(b, row, col)) << row << "," << col;
+  EXPECT_EQ(b.ed.area.r2, 15);
+}
+
+TEST(AreaCut, BlanksWithTheSecondCornersBackgroundAndKeepsTheAreaBefore) {
+  AreaBench b;
+  b.PaintPattern();
+  b.console.FillAttribute(8, 20, 1, 0x35);  // background 3 under the second corner
+  const std::string before = b.Region(5, 10, 8, 20);
+  b.ed.txcolor = 14;
+  b.ed.bgcolor = 1;
+  b.Run(Corners(5, 10, 8, 20) + kCutButton);
+
+  for (int row = 5; row <= 8; ++row) {
+    for (int col = 10; col <= 20; ++col) {
+      EXPECT_EQ(CellAt(b, row, col).ch, ' ') << row << "," << col;
+      EXPECT_EQ(CellAt(b, row, col).attr, 14 + 16 * 3) << row << "," << col;
+    }
+    EXPECT_TRUE(IsPattern(b, row, 9));
+    EXPECT_TRUE(IsPattern(b, row, 21));
+  }
+  EXPECT_TRUE(IsPattern(b, 4, 10));
+  EXPECT_TRUE(IsPattern(b, 9, 20));
+  EXPECT_EQ(b.ed.area_buffer.image, before);
+  EXPECT_EQ(b.ed.area_buffer.width, 11);
+  EXPECT_EQ(b.ed.area_buffer.height, 4);
+  EXPECT_EQ(b.host.slept_ms, 0) << "Cut does not flash";
+  EXPECT_EQ(b.ed.cursor_row, 5);
+  EXPECT_EQ(b.ed.cursor_col, 10);
+  EXPECT_EQ(b.ed.flag_first, 0);
+  EXPECT_EQ(b.ed.flag_last, 0);
+  EXPECT_EQ(b.console.color(), console::Attribute(14, 1));
+}
+
+TEST(AreaCut, ThenPasteBringsTheCellsBack) {
+  AreaBench b;
+  b.PaintPattern();
+  const std::string work = b.WorkScreen();
+  b.Run(Corners(30, 70, 34, 90) + kCutButton + "key F10\n");
+  EXPECT_EQ(FirstDifference(b.WorkScreen(), work), "same");
+}
+
+TEST(AreaCut, CornersPastTheConsoleEdgeNeitherScrollNorSkewTheBuffer) {
+  // Paste leaves corners that may run past the edges. Spaces printed past the right
+  // edge of the bottom row would scroll the page; a buffer as wide as the corners but
+  // holding fewer cells would paste skewed.
+  AreaBench b;
+  b.PaintPattern();
+  b.ed.area = {33, 85, 36, 95};
+  b.ed.flag_first = 2;
+  b.ed.flag_last = 5;
+  editor::Event ev;
+  areas::Cut(b.ed, ev);
+
+  EXPECT_TRUE(IsPattern(b, 1, 1)) << "the page did not scroll";
+  EXPECT_TRUE(IsPattern(b, 32, 90));
+  EXPECT_TRUE(IsPattern(b, 34, 1)) << "nothing wrapped";
+  EXPECT_EQ(CellAt(b, 33, 85).ch, ' ');
+  EXPECT_EQ(CellAt(b, 34, 90).ch, ' ');
+  EXPECT_EQ(b.ed.area_buffer.width, 6);
+  EXPECT_EQ(b.ed.area_buffer.height, 3) << "rows 33 and 34 and the toolbar line";
+  EXPECT_EQ(b.ed.area_buffer.image.size(), 6u * 3 * 4);
+}
+
+TEST(AreaColour, EveryCellKeepsItsCharacterAndTakesTheTypingColours) {
+  // The pattern puts every byte value in the area: 0, control characters, box drawing.
+  AreaBench b;
+  b.PaintPattern();
+  b.ed.txcolor = 14;
+  b.ed.bgcolor = 2;
+  b.Run(Corners(2, 1, 20, 90) + kColorButton);
+
+  for (int row = 1; row <= 34; ++row) {
+    for (int col = 1; col <= 90; ++col) {
+      const auto c = CellAt(b, row, col);
+      EXPECT_EQ(c.ch, PatternChar(row, col)) << row << "," << col;
+      const int attr = (row >= 2 && row <= 20) ? 14 + 16 * 2 : PatternAttr(row, col);
+      EXPECT_EQ(c.attr, attr) << row << "," << col;
+    }
+  }
+  EXPECT_EQ(b.ed.cursor_row, 2);
+  EXPECT_EQ(b.ed.cursor_col, 1);
+  EXPECT_EQ(b.ed.flag_first, 0);
+  EXPECT_EQ(b.ed.flag_last, 0);
+  EXPECT_EQ(b.host.slept_ms, 0);
+}
+
+TEST(AreaColour, AreasTallerThanAHundredRowsAreRecolouredWhole) {
+  AreaBench b(150, 90);
+  b.PaintPattern();
+  b.Run(Corners(3, 5, 140, 9) + "click 150 19\n");
+  for (int row : {3, 50, 103, 104, 140}) {
+    EXPECT_EQ(CellAt(b, row, 5).attr, console::Attribute(1, 15)) << row;
+    EXPECT_EQ(CellAt(b, row, 9).ch, PatternChar(row, 9)) << row;
+  }
+  EXPECT_TRUE(IsPattern(b, 141, 5));
+  EXPECT_EQ(b.ed.flag_first, 0);
+}
+
+TEST(AreaWholeScreen, AltGThenPasteAtTheTopLeftRestoresTheWorkScreen) {
+  AreaBench b;
+  b.PaintPattern();
+  const std::string work = b.WorkScreen();
+  b.ed.txcolor = 4;
+  b.Run("key Alt-G\n" + Corners(3, 3, 20, 60) + kColorButton + CursorTo(1, 1) + "key F10\n");
+  // The screen as it stood when F10 arrived: recoloured since Alt-G.
+  const std::string& before_paste = b.host.at_wait.back();
+  ASSERT_EQ(static_cast<unsigned char>(before_paste.at(2 * (2 * 90 + 2) + 1)), 4 + 16 * 15);
+  EXPECT_EQ(FirstDifference(b.WorkScreen(), work), "same");
+  EXPECT_EQ(b.host.slept_ms, 500) << "Alt-G flashes";
+  EXPECT_EQ(CellAt(b, 3, 3).attr, PatternAttr(3, 3));
+}
+
+TEST(AreaWholeScreen, TakesRowsAboveTheToolbarWithoutTouchingTheFlags) {
+  AreaBench b;
+  b.PaintPattern();
+  const std::string work = b.WorkScreen();
+  b.ed.flag_first = 4;
+  b.ed.flag_last = 9;
+  b.ed.lines.pending = 186;
+  b.Run("key Alt-G\n");
+  EXPECT_EQ(FirstDifference(b.ed.area_buffer.image, work), "same");
+  EXPECT_EQ(b.ed.area_buffer.width, 90);
+  EXPECT_EQ(b.ed.area_buffer.height, 34);
+  EXPECT_EQ(b.ed.area.r1, 1);
+  EXPECT_EQ(b.ed.area.r2, 34);
+  EXPECT_EQ(b.ed.area.c2, 90);
+  EXPECT_EQ(b.ed.flag_first, 4);
+  EXPECT_EQ(b.ed.flag_last, 9);
+  EXPECT_EQ(b.ed.cursor_row, 1);
+  EXPECT_EQ(b.ed.cursor_col, 1);
+  EXPECT_EQ(b.ed.lines.pending, 0);
+}
+
+// Without a confirmed area Copy, Cut and Color beep, show the warning box until any
+// input, and change nothing: not the screen, the buffer, the cursor nor the flags.
+TEST(AreaNoSelection, CopyCutAndColorWarnAndLeaveNoTrace) {
+  const std::string corners = Corners(5, 10, 8, 20);
+  const std::string menu_closed = "rclick 12 12\nkey Esc\n";
+  struct Case {
+    std::string before;   // what happened first
+    std::string command;  // the command that finds no area
+  };
+  const Case cases[] = {
+      {"", "key F9\n"},
+      {"", "key F2\n"},
+      {"", "key F5\n"},
+      {"", kCopyButton},
+      {"", kCutButton},
+      {"", kColorButton},
+      // A key between choosing and confirming leaves the choice unconfirmed; the
+      // toolbar click then confirms the empty area of its own wait.
+      {corners + "key Alt-Q\n", kCopyButton},
+      // The selection is used up by the first Color.
+      {corners + kColorButton, kColorButton},
+      // A right click confirms, and the menus are closed without a choice; the key
+      // that follows leaves the flags set but the first corner at 0.
+      {corners + menu_closed, "key F2\n"},
+      // A second right click without new corners confirms an empty area.
+      {corners + menu_closed + menu_closed, "key F5\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.before + c.command);
+    AreaBench quiet;
+    quiet.PaintPattern();
+    quiet.Run(c.before);
+    AreaBench b;
+    b.PaintPattern();
+    b.ed.area_buffer = {"AbCd", 1, 1};
+    quiet.ed.area_buffer = b.ed.area_buffer;
+    // The input after the command dismisses the warning and is used up by it.
+    b.Run(c.before + c.command + "key Space\n");
+
+    EXPECT_EQ(b.host.beeps, 1);
+    EXPECT_EQ(FirstDifference(b.console.Snapshot(), quiet.console.Snapshot()), "same");
+    EXPECT_EQ(b.ed.area_buffer.image, quiet.ed.area_buffer.image);
+    EXPECT_EQ(b.ed.cursor_row, quiet.ed.cursor_row);
+    EXPECT_EQ(b.ed.cursor_col, quiet.ed.cursor_col);
+    EXPECT_EQ(b.ed.flag_first, quiet.ed.flag_first);
+    EXPECT_EQ(b.ed.flag_last, quiet.ed.flag_last);
+    EXPECT_EQ(b.host.slept_ms, 0) << "no flash";
+    // The box was up while the program waited for the dismissing input.
+    ASSERT_FALSE(b.host.at_wait.empty());
+    const std::string& shown = b.host.at_wait.back();
+    bool box = false;
+    for (int row = 6; row <= 16; ++row) box = box || ShownText(shown, row, 27, 56).find("two diagonal") != std::string::npos;
+    EXPECT_TRUE(box);
+  }
+}
+
+}  // namespace
+}  // namespace tessella
