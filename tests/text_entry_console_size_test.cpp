@@ -1,0 +1,72 @@
+// Reset Console Size: the size box, the two numbers, and sizes that cannot be taken.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "console/console.h"
+#include "replay_fixture.h"
+
+namespace tessella {
+namespace {
+
+using console::Attribute;
+using testing::Replay;
+
+std::string Resize(const std::string& rows, const std::string& cols) {
+  return "key Alt-Z\ntype " + rows + "\nkey Enter\ntype " + cols + "\nkey Enter\n";
+}
+
+TEST(ConsoleSize, TheBoxTakesTheNumbersInYellowOnRed) {
+  Replay r("key Alt-Z\ntype 2x\nkey Backspace\ntype 4\ndump rows\n", true, "size-box");
+  const std::string txt = r.dump("rows", ".txt");
+  EXPECT_NE(txt.find("Default screen size is 34 Rows and 90 Columns."), std::string::npos);
+  EXPECT_NE(txt.find("Enter Columns"), std::string::npos);
+  const std::string scr = r.dump("rows", ".scr");
+  EXPECT_EQ(testing::ScrCell(scr, 90, 13, 46), std::make_pair(int('2'), Attribute(14, 4)));
+  EXPECT_EQ(testing::ScrCell(scr, 90, 13, 47), std::make_pair(int('4'), Attribute(14, 4)));
+}
+
+TEST(ConsoleSize, TheRowsEnteredAreWorkRowsAndTheWorkScreenComesBack) {
+  Replay r("key Home\ntype top left\nkey End\nkey Backspace\ntype !\n"
+           "key PgDn\nkey PgUp\nclick 3 1\nclick 3 1\ntype kept\n" + Resize("24", "80"));
+  auto& con = r.console();
+  ASSERT_EQ(con.rows(), 25);
+  ASSERT_EQ(con.cols(), 80);
+  EXPECT_EQ(r.text(1, 1, 8), "top left");
+  EXPECT_EQ(r.text(3, 1, 4), "kept");
+  EXPECT_EQ(r.text(25, 1, 41), " Copy Paste Cut Color Edit Mouse ColChart");
+  EXPECT_EQ(r.cell(24, 80).attr, Attribute(1, 15));
+  EXPECT_EQ(r.host().beeps(), 0);
+  EXPECT_GE(r.host().slept_ms(), 200);
+  // The document's rows are blank rows of the new width; the page stored by PgDn/PgUp
+  // is gone from the store, though the console still shows it.
+  const auto& store = r.ed().store;
+  EXPECT_EQ(store.row(1).size(), 80u * 4);
+  EXPECT_EQ(store.row(4400).size(), 80u * 4);
+  EXPECT_EQ(store.row(0).substr(0, 1), "t");  // index 0 is not one of the blanked rows
+  EXPECT_EQ(store.row(33).find('!'), std::string::npos);
+  // The cursor was on row 3 and stays there; a cursor beyond the new size is brought in.
+  EXPECT_EQ(r.ed().cursor_row, 3);
+
+  Replay inside("key End\n" + Resize("20", "60"));
+  EXPECT_EQ(inside.ed().cursor_row, 20);
+  EXPECT_EQ(inside.ed().cursor_col, 60);
+}
+
+TEST(ConsoleSize, SizesThatCannotBeTakenLeaveEverythingAsItWas) {
+  const std::string setup = "key Home\ntype hello\nkey PgDn\nkey PgUp\ndump before\n";
+  const std::pair<std::string, std::string> refused[] = {
+      {"0", "80"}, {"abc", "80"}, {"9999", "80"}, {"24", "0"}, {"24", "-5"}, {"", ""}};
+  for (const auto& [rows, cols] : refused) {
+    SCOPED_TRACE(rows + " x " + cols);
+    Replay r(setup + Resize(rows, cols) + "dump after\n", true, "size-refused");
+    EXPECT_EQ(r.console().rows(), 35);
+    EXPECT_EQ(r.console().cols(), 90);
+    EXPECT_EQ(r.host().beeps(), 1);
+    EXPECT_EQ(r.dump("after", ".scr"), r.dump("before", ".scr"));
+    EXPECT_EQ(r.ed().store.row(0)[0], 'h');  // the document was not re-blanked
+  }
+}
+
+}  // namespace
+}  // namespace tessella
