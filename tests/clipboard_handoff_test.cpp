@@ -1,0 +1,61 @@
+// The clipboard hand-off: the bytes handed over are the bytes the user gets, byte for
+// byte, whatever they are.
+#include <gtest/gtest.h>
+
+#include "area_bench.h"
+#include "areas/clipboard.h"
+#include "console/input.h"
+#include "platform/replay_host.h"
+#include "replay_fixture.h"
+
+namespace tessella {
+namespace {
+
+// Every byte from 1 to 255, lines ended by CR LF as generated code ends them.
+std::string AllBytes() {
+  std::string text;
+  for (int b = 1; b <= 255; ++b) {
+    text += static_cast<char>(b);
+    if (b % 32 == 0) text += "\r\n";
+  }
+  return text + "\r\n";
+}
+
+TEST(AreaClipboardHandOff, ExactBytesReachTheClipboardAndTheDump) {
+  const auto dir = testing::FreshDir("clipboard-handoff");
+  console::Console con;
+  platform::ReplayHost host(con, platform::ParseScript("dump handed\n"), dir);
+  console::Input input(host);
+  editor::Editor ed(con, input, host);
+
+  areas::HandToClipboard(ed, "an earlier text that is longer than nothing at all");
+  areas::HandToClipboard(ed, AllBytes());
+
+  ASSERT_TRUE(host.clipboard().has_value());
+  EXPECT_EQ(*host.clipboard(), AllBytes()) << "the second hand-off replaces the first whole";
+  // The dump is written when the program next asks for input.
+  EXPECT_THROW(host.Poll(), platform::SessionEnd);
+  EXPECT_EQ(testing::ReadFile(dir / "handed.clip"), AllBytes());
+}
+
+TEST(AreaClipboardHandOff, AnEmptyTextEmptiesTheClipboard) {
+  testing::AreaBench b;
+  areas::HandToClipboard(b.ed, "x\r\n");
+  areas::HandToClipboard(b.ed, "");
+  ASSERT_TRUE(b.host.clipboard.has_value());
+  EXPECT_EQ(*b.host.clipboard, "");
+}
+
+TEST(AreaClipboardHandOff, AClipboardThatCannotBeWrittenIsPassedOverSilently) {
+  testing::AreaBench b;
+  b.PaintPattern();
+  const std::string screen = b.console.Snapshot();
+  b.host.clipboard_fails = true;
+  EXPECT_NO_THROW(areas::HandToClipboard(b.ed, "text"));
+  EXPECT_FALSE(b.host.clipboard.has_value());
+  EXPECT_EQ(b.host.beeps, 0);
+  EXPECT_TRUE(b.console.Snapshot() == screen) << "no message";
+}
+
+}  // namespace
+}  // namespace tessella
