@@ -71,6 +71,17 @@ TEST(Typing, KeysWithoutACharacterWriteTheirTwoBytesAndTabWritesNothing) {
   EXPECT_EQ(tab.ed().cursor_col, 42);
 }
 
+TEST(Typing, AMenuLeftWithoutAChoiceLeavesTheCursorWhereItWas) {
+  Replay r("type ab\nrclick 5 5\nkey Esc\n");
+  EXPECT_EQ(r.ed().cursor_col, 42);
+  EXPECT_EQ(r.text(10, 40, 42), "ab ");
+
+  Replay first("key Home\nrclick 5 5\nkey Esc\n");
+  EXPECT_EQ(first.ed().cursor_row, 1);
+  EXPECT_EQ(first.ed().cursor_col, 1);
+  EXPECT_EQ(first.cell(1, 1).ch, ' ');
+}
+
 TEST(Typing, BackspaceBlanksTheCellUnderTheCursorThenStepsLeft) {
   Replay r("type abc\nkey Backspace\nkey Backspace\n");
   // The first Backspace blanks the empty cell after "abc", the second blanks the 'c'.

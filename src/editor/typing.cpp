@@ -27,9 +27,14 @@ Next Type(Editor& ed, Event& ev) {
   const int R = ed.rows();
   const int C = ed.cols();
   con.SetCursorVisible(true);
-  if (ed.cursor_col < 1) ed.cursor_col = 1;
+  // A column below 1 comes from a menu left without a choice on column 1 (the loop
+  // lowers the column first): the key string is then empty and the cursor goes back
+  // to column 1, where it was.
+  const bool from_column_zero = ed.cursor_col < 1;
+  if (from_column_zero) ed.cursor_col = 1;
   con.Locate(ed.cursor_row, ed.cursor_col);
   con.Restore(ed.before);
+  if (from_column_zero) return Next::kBookkeeping;
   WriteKeyString(ed, ev.key);
 
   if (ed.cursor_row == R - 1 && ed.cursor_col == C) {
