@@ -100,22 +100,6 @@ TEST(AreaWarning, WaitsInTheStandardMouseModeSoMovesDoNotEndIt) {
   EXPECT_EQ(b.input.mouse_mode(), console::MouseMode::kStandard);
 }
 
-TEST(AreaFlags, SelectedAndTwoRowTests) {
-  AreaBench b;
-  b.ed.area = {5, 1, 9, 10};
-  struct Case {
-    int first, last;
-    bool selected, two_rows;
-  };
-  for (const Case c : {Case{0, 0, false, false}, Case{5, 0, false, false},
-                       Case{5, 5, true, false}, Case{5, 9, true, true}}) {
-    b.ed.flag_first = c.first;
-    b.ed.flag_last = c.last;
-    EXPECT_EQ(areas::HasArea(b.ed), c.selected) << c.first << "," << c.last;
-    EXPECT_EQ(areas::HasTwoRowArea(b.ed), c.two_rows) << c.first << "," << c.last;
-  }
-}
-
 TEST(AreaFlags, ConfirmedFlagsWithCornersOffTheScreenAreNoArea) {
   // What a key leaves when it ends a wait without new corners: the first corner at 0.
   AreaBench b;

@@ -38,14 +38,6 @@ TEST(AreaClipboardHandOff, ExactBytesReachTheClipboardAndTheDump) {
   EXPECT_EQ(testing::ReadFile(dir / "handed.clip"), AllBytes());
 }
 
-TEST(AreaClipboardHandOff, AnEmptyTextEmptiesTheClipboard) {
-  testing::AreaBench b;
-  areas::HandToClipboard(b.ed, "x\r\n");
-  areas::HandToClipboard(b.ed, "");
-  ASSERT_TRUE(b.host.clipboard.has_value());
-  EXPECT_EQ(*b.host.clipboard, "");
-}
-
 TEST(AreaClipboardHandOff, AClipboardThatCannotBeWrittenIsPassedOverSilently) {
   testing::AreaBench b;
   b.PaintPattern();
