@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -199,6 +200,27 @@ TEST(TerminalInputDecoder, MalformedSequencesKeepTheKeysAfterThem) {
   d.Feed("\x1b[" + std::string(40, '1'), 10);
   d.Feed("z", 11);
   EXPECT_EQ(Drain(d), std::vector{Key('z', 0x2C)});
+}
+
+TEST(TerminalInputDecoder, NoiseNeverHoldsBackTheNextKey) {
+  // Random bytes, weighted towards the ones sequences are made of.
+  std::mt19937 rng(1234);
+  const std::string alphabet = std::string("\x1b[O<;0123456789~MmABHPZ$^\xc3\xe2\x80\xa9") + '\0';
+  for (int round = 0; round < 2000; ++round) {
+    std::string noise;
+    const int length = static_cast<int>(rng() % 24);
+    for (int i = 0; i < length; ++i) {
+      noise += rng() % 4 == 0 ? static_cast<char>(rng() % 256)
+                              : alphabet[rng() % alphabet.size()];
+    }
+    TerminalInputDecoder d;
+    d.Feed(noise, 0);
+    d.Flush(kLater);
+    EXPECT_FALSE(d.Deadline().has_value()) << "bytes still waiting after the timeout";
+    Drain(d);
+    d.Feed("q", 2 * kLater);
+    EXPECT_EQ(Drain(d), std::vector{Key('q', 0x10)});
+  }
 }
 
 TEST(TerminalInputDecoder, SgrMouseButtonsPressAndRelease) {
