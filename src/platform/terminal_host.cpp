@@ -107,11 +107,18 @@ void TerminalHost::Pump(int timeout_ms) {
   if (ready < 0) {
     if (errno != EINTR) throw std::runtime_error("cannot read the terminal");
   }
+  bool hung_up = ready > 0 && (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
   if (ready > 0 && (fds[0].revents & POLLIN) != 0) {
     char buf[4096];
     const ssize_t n = read(in_fd_, buf, sizeof buf);
-    if (n > 0) decoder_.Feed(std::string_view(buf, static_cast<std::size_t>(n)), Now());
-  } else if (ready > 0 && (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+    if (n > 0) {
+      decoder_.Feed(std::string_view(buf, static_cast<std::size_t>(n)), Now());
+      hung_up = false;
+    } else if (n < 0 && errno != EINTR && errno != EAGAIN) {
+      hung_up = true;
+    }
+  }
+  if (hung_up) {
     // The terminal closed under us; there is no one left to type.
     Finish();
     throw SessionEnd{1};
