@@ -166,6 +166,15 @@ TEST(LineArrows, BlockTurnsRewriteTheCellWhereThePressEnded) {
   EXPECT_EQ(on.ed().line_counter, 2);
 }
 
+TEST(LineArrows, BlockFirstPressAfterLoadingLeavesTheCursorCellAlone) {
+  // The Left before the glyph click would make the Up a turn that steps back and
+  // writes over the R under the cursor.
+  Replay r(ToStyle(4) + "type QR\nkey Left\nclick 35 44\nkey Up\n");
+  EXPECT_EQ(r.text(10, 40, 41), "QR");
+  EXPECT_EQ(r.cell(9, 41).ch, 219);
+  EXPECT_EQ(r.ed().cursor_row, 9);
+}
+
 TEST(LineArrows, BlockAcrossAFullBlockKeepsItWhole) {
   // A block column in column 42, then a ▀ line drawn right across it.
   Replay r(ToStyle(4) + "click 8 42\nclick 12 42\nclick 35 44\n"

@@ -113,7 +113,9 @@ Next Arrow(Editor& ed, Direction d) {
     const LineStyle& style = Style(style_index);
     lines.pending = PendingFor(style, d);
     if (style.mode == kModeBlock) {
-      pushed_back = PushBackOnTurn(ed, d);
+      // Right after a toolbar click the press starts a new line (see below): stepping
+      // back would overwrite the cell under the cursor instead of drawing from it.
+      if (!ed.previous_click_on_toolbar) pushed_back = PushBackOnTurn(ed, d);
     } else {
       const Turn turn = TurnFor(d, ed.previous_key, style_index);
       if (turn.corner != 0) {
@@ -124,8 +126,9 @@ Next Arrow(Editor& ed, Direction d) {
   }
   // With no mode loaded the pending character keeps its value.
 
-  // The press right after the glyph click that loaded the style starts a new line: the
-  // key before that click belongs to an earlier line, so no corner is left.
+  // A press right after a left click on the toolbar line leaves no corner: after the
+  // glyph click that loads a style, the key before the click belongs to an earlier
+  // line, not to the one this press starts.
   if (corner != 0 && !ed.previous_click_on_toolbar) {
     Put(ed, ed.cursor_row, ed.cursor_col, corner);
   }
@@ -139,9 +142,12 @@ Next Arrow(Editor& ed, Direction d) {
   if (lines.pending != 0) {
     lines.pending = IsVertical(d) ? CrossVertical(lines.pending, lines.found)
                                   : CrossHorizontal(lines.pending, lines.found);
+    // A block line across a full block keeps it whole, except where the press turns
+    // out of a block column (Left after Up, Right after Down): there the half block
+    // is the corner.
     if (lines.mode == kModeBlock && !IsVertical(d) && lines.found == 219) {  // █
-      const int away = d == Direction::kLeft ? keys::kUp : keys::kDown;
-      if (ed.previous_key != away) lines.pending = 219;
+      const int out_of_column = d == Direction::kLeft ? keys::kUp : keys::kDown;
+      if (ed.previous_key != out_of_column) lines.pending = 219;
     }
     Put(ed, ed.cursor_row, ed.cursor_col, lines.pending);
   }
