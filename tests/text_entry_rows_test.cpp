@@ -90,9 +90,6 @@ TEST(DeleteRow, DelAtColumnOnePullsRowsUpAndTheNextPageFirstRowArrives) {
   EXPECT_EQ(r.text(34, 1, 4), "NEXT");
   EXPECT_EQ(r.ed().history.undo_count(), 4);
 
-  Replay undo("click 5 1\nclick 5 1\ntype gone\nclick 5 1\nclick 5 1\nkey Del\nkey Alt-U\n");
-  EXPECT_EQ(undo.text(5, 1, 4), "gone");
-
   Replay elsewhere("type gone\nkey Del\n");  // not at column 1: nothing happens
   EXPECT_EQ(elsewhere.text(10, 40, 43), "gone");
   EXPECT_EQ(elsewhere.ed().history.undo_count(), 0);

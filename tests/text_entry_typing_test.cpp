@@ -42,14 +42,6 @@ TEST(Typing, LastCellOfTheWorkScreenScrollsOneRowThroughTheDocument) {
   EXPECT_EQ(r.text(35, 1, 41), " Copy Paste Cut Color Edit Mouse ColChart");
 }
 
-TEST(Typing, TwoByteKeyAtTheLastCellNeverReachesTheToolbarLine) {
-  Replay r("key End\nkey Ins\n");
-  EXPECT_EQ(r.cell(33, 90).ch, 0);  // CHR$(0) was written; the scan code had no room
-  EXPECT_EQ(r.ed().cursor_row, 34);
-  EXPECT_EQ(r.ed().cursor_col, 1);
-  EXPECT_EQ(r.cell(35, 1).attr, 0x70);
-}
-
 TEST(Typing, LastColumnOfAnotherRowContinuesOnTheNextRow) {
   Replay r("click 5 90\nclick 5 90\ntype xy\n");
   EXPECT_EQ(r.cell(5, 90).ch, 'x');
@@ -95,11 +87,7 @@ TEST(Typing, BackspaceBlanksTheCellUnderTheCursorThenStepsLeft) {
   EXPECT_EQ(first.host().beeps(), 2);
 }
 
-TEST(Typing, HomeEndAndUpAtTheTopOfTheFirstPage) {
-  Replay end("key End\n");
-  EXPECT_EQ(end.ed().cursor_row, 34);
-  EXPECT_EQ(end.ed().cursor_col, 90);
-
+TEST(Typing, UpAtTheTopOfTheFirstPageDoesNothing) {
   Replay r("type abc\nkey Home\nkey Up\n");
   const auto& ed = r.ed();
   EXPECT_EQ(ed.cursor_row, 1);

@@ -50,13 +50,6 @@ TEST(UndoCommand, TwentyTwoUndosRestoreAtMost21Pictures) {
   EXPECT_EQ(r.ed().history.undo_count(), 0);
 }
 
-TEST(UndoCommand, PageMovesEmptyBothLists) {
-  Replay r("type A\nkey Enter\nkey PgDn\nkey PgUp\nkey Alt-U\n");
-  EXPECT_EQ(r.ed().history.undo_count(), 0);
-  EXPECT_EQ(r.ed().cursor_row, 1);
-  EXPECT_EQ(r.cell(10, 40).ch, 'A');
-}
-
 TEST(UndoCommand, PictureFromBeforeAResizeIsCutToTheSmallerConsole) {
   Replay r("type X\nkey Enter\ntype Y\nkey Alt-Z\ntype 24\nkey Enter\ntype 80\nkey Enter\n"
            "key Alt-U\n");

@@ -17,33 +17,6 @@ ScreenPicture Tagged(int rows, int cols, char first = 'a') {
 
 ScreenPicture Named(const std::string& name) { return ScreenPicture{1, 1, name}; }
 
-TEST(UndoHistory, KeepsTheNewest21Pictures) {
-  UndoHistory h;
-  for (int i = 0; i < 22; ++i) h.Push(Named("p" + std::to_string(i)));
-  EXPECT_EQ(h.undo_count(), 21);
-  ScreenPicture shown;
-  for (int i = 21; i >= 1; --i) {
-    ASSERT_TRUE(h.Undo(Named("now"), shown));
-    EXPECT_EQ(shown.image, "p" + std::to_string(i));
-  }
-  EXPECT_FALSE(h.Undo(Named("now"), shown));  // p0 dropped off
-  EXPECT_EQ(shown.image, "p1");
-  EXPECT_EQ(h.redo_count(), 21);
-}
-
-TEST(UndoHistory, RedoGivesBackWhatUndoReplacedAndPushesNothing) {
-  UndoHistory h;
-  h.Push(Named("before"));
-  ScreenPicture shown;
-  ASSERT_TRUE(h.Undo(Named("after"), shown));
-  EXPECT_EQ(shown.image, "before");
-  ASSERT_TRUE(h.Redo(shown));
-  EXPECT_EQ(shown.image, "after");
-  EXPECT_EQ(h.undo_count(), 0);
-  EXPECT_FALSE(h.Undo(Named("x"), shown));
-  EXPECT_FALSE(h.Redo(shown));
-}
-
 TEST(UndoHistory, AFullRedoStackLosesItsOldestPictureNotItsEnd) {
   UndoHistory h;
   // More undos than the redo list has slots, with new changes in between.
@@ -60,29 +33,12 @@ TEST(UndoHistory, AFullRedoStackLosesItsOldestPictureNotItsEnd) {
   EXPECT_FALSE(h.Redo(shown));
 }
 
-TEST(UndoHistory, ClearEmptiesBothLists) {
-  UndoHistory h;
-  h.Push(Named("a"));
-  h.Push(Named("b"));
-  ScreenPicture shown;
-  h.Undo(Named("c"), shown);
-  h.Clear();
-  EXPECT_EQ(h.undo_count(), 0);
-  EXPECT_EQ(h.redo_count(), 0);
-  EXPECT_FALSE(h.Redo(shown));
-}
-
 const std::string kPad = {'.', ' ', 9, ' '};
 
 std::string Chars(const std::string& image) {
   std::string s;
   for (size_t i = 0; i < image.size(); i += 4) s += image[i];
   return s;
-}
-
-TEST(FitPicture, SameSizeIsUnchanged) {
-  const ScreenPicture p = Tagged(3, 4);
-  EXPECT_EQ(FitPicture(p, 3, 4, kPad), p.image);
 }
 
 TEST(FitPicture, LargerPictureIsCutAndItsToolbarLineStaysAtTheBottom) {
