@@ -192,6 +192,14 @@ TEST(LineUnload, EscWithAPendingCharacterUnloads) {
   EXPECT_EQ(r.ed().cursor_col, 42);
 }
 
+TEST(LineUnload, EnterUnloads) {
+  Replay r("click 35 44\nkey Right\nkey Enter\nkey Right\n");
+  EXPECT_EQ(r.ed().lines.mode, 0);
+  EXPECT_EQ(r.ed().lines.pending, 0);
+  EXPECT_EQ(r.ed().cursor_row, 11);
+  EXPECT_EQ(r.text(11, 1, 3), "   ");
+}
+
 TEST(LineUnload, ChoosingAnAreaUnloads) {
   Replay r("click 35 44\nkey Right\nclick 20 20\nclick 20 20\nkey Right\n");
   EXPECT_EQ(r.ed().lines.mode, 0);
