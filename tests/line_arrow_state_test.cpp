@@ -45,14 +45,5 @@ TEST(LineChartCharacter, NothingPendingOnlyMovesAndRemembersTheCell) {
   EXPECT_EQ(s.ed.lines.found, 'Q');
 }
 
-TEST(LineChartCharacter, RefusedMoveEndsTheStepAtTheLoopTop) {
-  ArrowSession s;
-  s.ed.lines.pending = 'x';
-  s.ed.cursor_col = 1;
-  EXPECT_EQ(ArrowLeft(s.ed, s.ev), editor::Next::kLoopTop);
-  EXPECT_EQ(s.At(10, 1), ' ');
-  EXPECT_EQ(s.host.beeps(), 1);
-}
-
 }  // namespace
 }  // namespace tessella::areas

@@ -21,75 +21,42 @@ std::string Bytes(std::initializer_list<int> codes) {
   return s;
 }
 
-TEST(LineStyles, GlyphsAndModesInCyclingOrder) {
+TEST(LineStyles, GlyphsModesAndCharacters) {
   EXPECT_EQ(StyleGlyphs(0), Bytes({204, 185}));  // ╠╣
-  EXPECT_EQ(StyleGlyphs(2), Bytes({199, 182}));  // ╟╢
   EXPECT_EQ(StyleGlyphs(4), Bytes({220, 219}));  // ▄█
   EXPECT_EQ(StyleGlyphs(5), StyleGlyphs(0));     // wraps round
-  EXPECT_EQ(Style(1).mode, 0x70);
   EXPECT_EQ(Style(3).mode, 0x69);
-  EXPECT_EQ(Style(4).mode, 0x73);
   EXPECT_EQ(StyleIndexOfMode(0x71), 2);
-  EXPECT_EQ(StyleIndexOfMode(0x73), 4);
   EXPECT_EQ(StyleIndexOfMode(0), -1);
   EXPECT_EQ(StyleIndexOfMode(0x74), -1);
-}
-
-TEST(LineStyles, ShapeCharacters) {
-  const BoxChars& mixed = Style(3).box;  // ╒ ╕ ╘ ╛, ═ ═ │
-  EXPECT_EQ(mixed.top_left, 213);
-  EXPECT_EQ(mixed.bottom_right, 190);
-  EXPECT_EQ(mixed.top, 205);
-  EXPECT_EQ(mixed.side, 179);
-  const BoxChars& block = Style(4).box;  // ▀ on top, ▄ at the bottom
-  EXPECT_EQ(block.top, 223);
-  EXPECT_EQ(block.bottom, 220);
-  EXPECT_EQ(block.bottom_left, 219);
-  const LineChars& col = Style(1).column_line;  // ┬ │ ┴
-  EXPECT_EQ(col.first, 194);
-  EXPECT_EQ(col.middle, 179);
-  EXPECT_EQ(col.last, 193);
-  const LineChars& row = Style(2).row_line;  // ╟ ─ ╢
-  EXPECT_EQ(row.first, 199);
-  EXPECT_EQ(row.middle, 196);
-  EXPECT_EQ(row.last, 182);
-  // The arrow keys' characters: ─ across and ║ down for ╟╢; the blocks by direction.
-  EXPECT_EQ(Style(2).vertical, 186);
+  // ╞╡: ╒ at the top left, ═ across, │ down.
+  EXPECT_EQ(Style(3).box.top_left, 213);
+  EXPECT_EQ(Style(3).box.side, 179);
+  // ╟╢: the arrow keys leave ─ across and ║ down; blocks leave ▄ going left.
   EXPECT_EQ(Style(2).leftward, 196);
-  EXPECT_EQ(Style(4).vertical, 219);
+  EXPECT_EQ(Style(2).vertical, 186);
   EXPECT_EQ(Style(4).leftward, 220);
-  EXPECT_EQ(Style(4).rightward, 223);
 }
 
-TEST(LineCrossings, HorizontalJoinsWhatItCrosses) {
+TEST(LineCrossings, LinesJoinWhatTheyCross) {
   EXPECT_EQ(CrossHorizontal(205, 197), 216);  // ═ over ┼ → ╪
   EXPECT_EQ(CrossHorizontal(205, 199), 206);  // ═ over ╟ → ╬
   EXPECT_EQ(CrossHorizontal(205, 218), 209);  // ═ onto ┌ → ╤
   EXPECT_EQ(CrossHorizontal(196, 200), 208);  // ─ onto ╚ → ╨
-  EXPECT_EQ(CrossHorizontal(196, 186), 215);  // ─ over ║ → ╫
   EXPECT_EQ(CrossHorizontal(196, 215), 215);  // ─ over ╫ stays ╫
-}
-
-TEST(LineCrossings, VerticalJoinsWhatItCrosses) {
-  EXPECT_EQ(CrossVertical(186, 205), 206);  // ║ over ═ → ╬
-  EXPECT_EQ(CrossVertical(186, 196), 215);  // ║ over ─ → ╫
-  EXPECT_EQ(CrossVertical(186, 187), 185);  // ║ onto ╗ → ╣
-  EXPECT_EQ(CrossVertical(179, 205), 216);  // │ over ═ → ╪
-  EXPECT_EQ(CrossVertical(179, 214), 195);  // │ onto ╓ → ├
+  EXPECT_EQ(CrossVertical(186, 196), 215);    // ║ over ─ → ╫
+  EXPECT_EQ(CrossVertical(186, 187), 185);    // ║ onto ╗ → ╣
+  EXPECT_EQ(CrossVertical(179, 205), 216);    // │ over ═ → ╪
 }
 
 TEST(LineCrossings, OnlyTheLineCharactersCross) {
-  // Nothing to join: the pending character is kept.
-  EXPECT_EQ(CrossHorizontal(205, ' '), 205);
-  EXPECT_EQ(CrossVertical(179, 'A'), 179);
+  EXPECT_EQ(CrossVertical(179, 'A'), 179);  // nothing to join
   // A cell holding byte 0 is not a table entry.
   EXPECT_EQ(CrossHorizontal(205, 0), 205);
   EXPECT_EQ(CrossVertical(186, 0), 186);
-  // Each table belongs to its own direction and line characters.
+  // Each table belongs to its own direction; a chart character is no line character.
   EXPECT_EQ(CrossVertical(205, 186), 205);
-  EXPECT_EQ(CrossHorizontal(186, 205), 186);
-  EXPECT_EQ(CrossHorizontal(197, 179), 197);  // ┼ from the chart is not a line character
-  EXPECT_EQ(CrossHorizontal(219, 179), 219);
+  EXPECT_EQ(CrossHorizontal(197, 179), 197);
 }
 
 TEST(LineTurns, CornerByDirectionPreviousKeyAndStyle) {
