@@ -1,5 +1,5 @@
-// The line-drawing tables: styles, crossings and turn corners, checked against rows
-// picked from the program's reference tables rather than copied wholesale.
+// The line-drawing tables: styles, crossings and turn corners, each checked at a few
+// telling rows.
 #include <gtest/gtest.h>
 
 #include <string>
