@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <cstring>
 #include <map>
 #include <set>
 #include <sstream>
@@ -130,17 +129,20 @@ class Xvfb {
       const int null_fd = open("/dev/null", O_RDWR);
       dup2(null_fd, 1);
       dup2(null_fd, 2);
-      execlp("Xvfb", "Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-screen", "0", "320x200x24",
+      execlp("Xvfb", "Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-noreset", "-screen", "0", "320x200x24",
              static_cast<char*>(nullptr));
       _exit(127);
     }
     close(fds[1]);
-    // Xvfb writes the display number it chose once it accepts clients.
+    // Xvfb writes the display number it chose, then a newline, once it accepts
+    // clients. Closing the pipe before the newline would make it give up.
+    std::string number;
     pollfd p{fds[0], POLLIN, 0};
-    char buf[16] = {};
-    if (pid_ > 0 && poll(&p, 1, 10000) > 0 && read(fds[0], buf, sizeof buf - 1) > 0) {
-      display_ = ":" + std::string(buf, strcspn(buf, "\n"));
+    char c = 0;
+    while (pid_ > 0 && poll(&p, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n') {
+      number += c;
     }
+    if (c == '\n' && !number.empty()) display_ = ":" + number;
     close(fds[0]);
   }
   ~Xvfb() {
@@ -172,12 +174,17 @@ TEST(ClipboardDesktop, XclipUnderXvfbHandsOverTheExactBytes) {
   EXPECT_EQ(command[0], "xclip");
   EXPECT_TRUE(RunClipboardCommand(command, AllBytes(), 5000));
 
+  // xclip serves the selection from a helper it starts as it exits, so the helper may
+  // need a moment to own the clipboard.
   std::string back;
-  if (FILE* p = popen("xclip -o -selection clipboard", "r")) {
-    char buf[512];
-    std::size_t n = 0;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) back.append(buf, n);
-    pclose(p);
+  for (int attempt = 0; attempt < 40 && back.empty(); ++attempt) {
+    if (attempt > 0) usleep(50 * 1000);
+    if (FILE* p = popen("xclip -o -selection clipboard 2>/dev/null", "r")) {
+      char buf[512];
+      std::size_t n = 0;
+      while ((n = fread(buf, 1, sizeof buf, p)) > 0) back.append(buf, n);
+      pclose(p);
+    }
   }
   EXPECT_EQ(back, AllBytes());
 
