@@ -39,6 +39,9 @@ TerminalStrings LoadTerminalStrings(int fd) {
   s.enter += "\x1b[?7l";  // no auto-wrap: a glyph in the last column never scrolls
   s.enter += kMouseOn;
 
+  // CAN first: a signal can cut a frame short inside an escape sequence, and CAN ends
+  // any sequence so the reset is read from its first byte.
+  s.leave += '\x18';
   s.leave += kMouseOff;
   s.leave += "\x1b[0m\x1b[0 q\x1b[?7h";  // colours, cursor shape, auto-wrap
   s.leave += Capability("rmkx", kXtermKeypadOff, have_terminfo);
