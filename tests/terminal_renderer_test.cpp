@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 #include <string>
 
 #include "console/console.h"
+#include "console/cp437.h"
 #include "platform/terminal_sgr.h"
 
 namespace tessella::platform {
@@ -154,6 +156,108 @@ TEST(TerminalRenderer, ResizedTerminalIsPaintedAgain) {
   EXPECT_NE(out.find("\x1b[0;37;40m"), std::string::npos);  // colours are not trusted
   EXPECT_NE(out.find("\x1b[?25h"), std::string::npos);
   EXPECT_EQ(Frame(r, c), "");
+}
+
+// Just enough of a terminal to replay what the renderer sends: cursor addressing,
+// forward moves, the colour codes, and UTF-8 text with auto-wrap off.
+class TerminalModel {
+ public:
+  TerminalModel(int rows, int cols)
+      : cols_(cols), glyphs_(rows * cols, "?"), colours_(rows * cols, -1) {}
+
+  void Apply(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+      if (bytes[i] == '\x1b' && i + 1 < bytes.size() && bytes[i + 1] == ']') {
+        i = bytes.find('\a', i) + 1;  // a title
+        continue;
+      }
+      if (bytes[i] == '\x1b') {
+        std::size_t end = i + 2;
+        while (!(bytes[end] >= 0x40 && bytes[end] <= 0x7E)) ++end;
+        Control(bytes.substr(i + 2, end - i - 2), bytes[end]);
+        i = end + 1;
+        continue;
+      }
+      std::size_t len = 1;
+      const auto lead = static_cast<unsigned char>(bytes[i]);
+      if (lead >= 0xF0) len = 4; else if (lead >= 0xE0) len = 3; else if (lead >= 0xC0) len = 2;
+      const int at = row_ * cols_ + col_;
+      glyphs_[at] = std::string(bytes.substr(i, len));
+      colours_[at] = fg_ + 16 * bg_;
+      if (col_ + 1 < cols_) ++col_;
+      i += len;
+    }
+  }
+  const std::string& Glyph(int row, int col) const { return glyphs_[row * cols_ + col]; }
+  int Colours(int row, int col) const { return colours_[row * cols_ + col]; }
+
+ private:
+  void Control(std::string_view params, char final) {
+    std::vector<int> p;
+    std::size_t start = 0;
+    while (start <= params.size()) {
+      std::size_t end = params.find(';', start);
+      if (end == std::string_view::npos) end = params.size();
+      const std::string field(params.substr(start, end - start));
+      p.push_back(field.empty() || field[0] == '?' ? 0 : std::stoi(field));
+      start = end + 1;
+    }
+    if (final == 'H') {
+      row_ = (p.size() > 0 && p[0] > 0 ? p[0] : 1) - 1;
+      col_ = (p.size() > 1 && p[1] > 0 ? p[1] : 1) - 1;
+    } else if (final == 'C') {
+      col_ += p[0] > 0 ? p[0] : 1;
+    } else if (final == 'm') {
+      for (const int n : p) {
+        if (n == 0) fg_ = bg_ = -1;
+        if (n >= 30 && n <= 37) fg_ = n - 30;
+        if (n >= 90 && n <= 97) fg_ = n - 90 + 8;
+        if (n >= 40 && n <= 47) bg_ = n - 40;
+        if (n >= 100 && n <= 107) bg_ = n - 100 + 8;
+      }
+    }
+  }
+
+  int cols_;
+  std::vector<std::string> glyphs_;
+  std::vector<int> colours_;  // ANSI fg + 16 * ANSI bg
+  int row_ = 0;
+  int col_ = 0;
+  int fg_ = -1;
+  int bg_ = -1;
+};
+
+TEST(TerminalRenderer, TerminalShowsTheConsoleAfterAnySeriesOfChanges) {
+  std::mt19937 rng(99);
+  Console c(12, 30);
+  TerminalRenderer r;
+  r.SetTerminalSize(12, 30);
+  TerminalModel term(12, 30);
+  for (int frame = 0; frame < 300; ++frame) {
+    // A few runs of random bytes in random colours, some of them on one line.
+    const int edits = 1 + static_cast<int>(rng() % 6);
+    for (int e = 0; e < edits; ++e) {
+      std::string run(1 + rng() % 8, ' ');
+      for (char& ch : run) ch = static_cast<char>(rng() % 256);
+      const int row = 1 + static_cast<int>(rng() % 12);
+      const int col = 1 + static_cast<int>(rng() % 30);
+      c.WriteChars(row, col, run);
+      c.FillAttribute(row, col, static_cast<int>(run.size()), static_cast<int>(rng() % 256));
+    }
+    c.Locate(1 + static_cast<int>(rng() % 12), 1 + static_cast<int>(rng() % 30));
+    term.Apply(Frame(r, c));
+    for (int row = 1; row <= 12; ++row) {
+      for (int col = 1; col <= 30; ++col) {
+        const console::Cell cell = c.AtDisplayed(row, col);
+        ASSERT_EQ(term.Glyph(row - 1, col - 1), cp437::Glyph(cell.ch))
+            << "frame " << frame << " at " << row << "," << col;
+        ASSERT_EQ(term.Colours(row - 1, col - 1),
+                  AnsiColour(cell.attr & 15) + 16 * AnsiColour(cell.attr >> 4))
+            << "frame " << frame << " at " << row << "," << col;
+      }
+    }
+  }
 }
 
 }  // namespace
