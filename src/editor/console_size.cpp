@@ -50,8 +50,8 @@ Next ResetConsoleSize(Editor& ed, Event&) {
   const int cols = SizeFromText(cols_text, 0);
   // A size the front end or the console cannot take leaves everything as it was,
   // the document included.
-  const bool taken = rows >= 2 && cols >= 1 && ed.host.RequestSize(rows, cols) &&
-                     con.SetSize(rows, cols);
+  const bool taken = platform::ConsoleSizeIsUsable(rows, cols) &&
+                     ed.host.RequestSize(rows, cols) && con.SetSize(rows, cols);
   if (!taken) {
     con.Restore(under);
     ed.Beep();

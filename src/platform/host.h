@@ -27,6 +27,18 @@ struct EditorStatus {
   std::string file;
 };
 
+// The console sizes any front end takes: at least one work row above the toolbar line
+// and room for a few cells, at most what a large terminal window shows.
+inline constexpr int kMinConsoleRows = 2;
+inline constexpr int kMinConsoleCols = 10;
+inline constexpr int kMaxConsoleRows = 300;
+inline constexpr int kMaxConsoleCols = 500;
+
+inline bool ConsoleSizeIsUsable(int rows, int cols) {
+  return rows >= kMinConsoleRows && cols >= kMinConsoleCols && rows <= kMaxConsoleRows &&
+         cols <= kMaxConsoleCols;
+}
+
 class Host {
  public:
   virtual ~Host() = default;

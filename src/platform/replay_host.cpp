@@ -37,7 +37,7 @@ std::optional<console::InputRecord> ReplayHost::Poll() {
 console::InputRecord ReplayHost::Wait() { return *Poll(); }
 
 bool ReplayHost::RequestSize(int rows, int cols) {
-  return rows >= 2 && cols >= 1 && rows <= kMaxRows && cols <= kMaxCols;
+  return ConsoleSizeIsUsable(rows, cols);
 }
 
 void ReplayHost::Finish() {

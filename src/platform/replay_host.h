@@ -39,10 +39,6 @@ class ReplayHost final : public Host {
   // Records not yet read.
   size_t pending() const { return script_.size() - next_; }
 
-  // The largest console the replay screen takes.
-  static constexpr int kMaxRows = 300;
-  static constexpr int kMaxCols = 500;
-
  private:
   // Writes the dumps that stand before the next record; ends the session when the
   // script is used up.

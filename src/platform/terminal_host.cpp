@@ -17,11 +17,6 @@
 namespace tessella::platform {
 namespace {
 
-// Sizes the program will ask a terminal for; anything else is refused.
-constexpr int kMinRows = 2;
-constexpr int kMinCols = 10;
-constexpr int kMaxRows = 300;
-constexpr int kMaxCols = 500;
 // The clipboard programs return as soon as they have the bytes; one that hangs must
 // not hang the editor.
 constexpr int kClipboardTimeoutMs = 2000;
@@ -188,7 +183,7 @@ void TerminalHost::SetMouseTracking(bool on) {
 }
 
 bool TerminalHost::RequestSize(int rows, int cols) {
-  if (rows < kMinRows || cols < kMinCols || rows > kMaxRows || cols > kMaxCols) return false;
+  if (!ConsoleSizeIsUsable(rows, cols)) return false;
   if (!finished_) Write(ResizeRequest(rows, cols));
   return true;
 }
