@@ -17,61 +17,29 @@
 #include "editor/main_loop.h"
 #include "platform/host.h"
 #include "platform/replay_script.h"
+#include "fake_host.h"
 
 namespace tessella::testing {
 
-class BenchHost final : public platform::Host {
- public:
-  explicit BenchHost(const console::Console& console) : console_(console) {}
-
-  void Queue(std::string_view script) {
-    for (auto& line : platform::ParseScript(script)) {
-      if (auto* record = std::get_if<console::InputRecord>(&line.item)) records_.push_back(*record);
-    }
+// The displayed page as a screen image: character, attribute, row by row.
+inline std::string DisplayedScreen(const console::Console& console) {
+  std::string s;
+  for (const auto& c : console.DisplayedCells()) {
+    s += static_cast<char>(c.ch);
+    s += static_cast<char>(c.attr);
   }
+  return s;
+}
 
-  std::optional<console::InputRecord> Poll() override { return Wait(); }
-  console::InputRecord Wait() override {
-    if (records_.empty()) throw platform::SessionEnd{0};
-    at_wait.push_back(Screen());
-    auto record = records_.front();
-    records_.pop_front();
-    return record;
+// The fake host with the screen recorded at every pause and every wait.
+struct BenchHost {
+  explicit BenchHost(const console::Console& console) {
+    host.on_wait = [this, &console] { at_wait.push_back(DisplayedScreen(console)); };
+    host.on_pause = [this, &console] { at_pause.push_back(DisplayedScreen(console)); };
   }
-  void Sleep(int ms) override {
-    at_pause.push_back(Screen());
-    slept_ms += ms;
-  }
-  void Beep() override { ++beeps; }
-  void SetClipboard(std::string_view bytes) override {
-    if (clipboard_fails) throw std::runtime_error("clipboard busy");
-    clipboard = std::string(bytes);
-  }
-  void SetMouseTracking(bool) override {}
-  bool RequestSize(int, int) override { return true; }
-  void Finish() override {}
-
-  size_t pending() const { return records_.size(); }
-
-  int beeps = 0;
-  int slept_ms = 0;
-  bool clipboard_fails = false;
-  std::optional<std::string> clipboard;
+  FakeHost host;
   std::vector<std::string> at_pause;  // the displayed page at each pause
   std::vector<std::string> at_wait;   // the displayed page whenever input was awaited
-
- private:
-  std::string Screen() const {
-    std::string s;
-    for (const auto& c : console_.DisplayedCells()) {
-      s += static_cast<char>(c.ch);
-      s += static_cast<char>(c.attr);
-    }
-    return s;
-  }
-
-  const console::Console& console_;
-  std::deque<console::InputRecord> records_;
 };
 
 // A character and an attribute that differ from cell to cell and, over the work screen,
@@ -81,7 +49,8 @@ inline std::uint8_t PatternAttr(int row, int col) { return static_cast<std::uint
 
 struct AreaBench {
   console::Console console;
-  BenchHost host{console};
+  BenchHost screens{console};
+  FakeHost& host = screens.host;
   console::Input input{host};
   editor::Editor ed{console, input, host};
 

@@ -67,7 +67,7 @@ TEST(AreaCopy, OneRowAreaFillsTheBufferAndConsumesTheSelection) {
   EXPECT_EQ(b.ed.area_buffer.width, 11);
   EXPECT_EQ(b.ed.area_buffer.height, 1);
   EXPECT_EQ(b.host.slept_ms, 500) << "the area flashes";
-  EXPECT_EQ(b.host.at_pause.size(), 1u);
+  EXPECT_EQ(b.screens.at_pause.size(), 1u);
   EXPECT_EQ(b.host.beeps, 0);
   EXPECT_EQ(FirstDifference(b.WorkScreen(), work), "same");
   EXPECT_EQ(b.ed.cursor_row, 5);
@@ -239,7 +239,7 @@ TEST(AreaWholeScreen, AltGThenPasteAtTheTopLeftRestoresTheWorkScreen) {
   b.ed.txcolor = 4;
   b.Run("key Alt-G\n" + Corners(3, 3, 20, 60) + kColorButton + CursorTo(1, 1) + "key F10\n");
   // The screen as it stood when F10 arrived: recoloured since Alt-G.
-  const std::string& before_paste = b.host.at_wait.back();
+  const std::string& before_paste = b.screens.at_wait.back();
   ASSERT_EQ(static_cast<unsigned char>(before_paste.at(2 * (2 * 90 + 2) + 1)), 4 + 16 * 15);
   EXPECT_EQ(FirstDifference(b.WorkScreen(), work), "same");
   EXPECT_EQ(b.host.slept_ms, 500) << "Alt-G flashes";
@@ -315,8 +315,8 @@ TEST(AreaNoSelection, CopyCutAndColorWarnAndLeaveNoTrace) {
     EXPECT_EQ(b.ed.flag_last, quiet.ed.flag_last);
     EXPECT_EQ(b.host.slept_ms, 0) << "no flash";
     // The box was up while the program waited for the dismissing input.
-    ASSERT_FALSE(b.host.at_wait.empty());
-    const std::string& shown = b.host.at_wait.back();
+    ASSERT_FALSE(b.screens.at_wait.empty());
+    const std::string& shown = b.screens.at_wait.back();
     bool box = false;
     for (int row = 6; row <= 16; ++row) box = box || ShownText(shown, row, 27, 56).find("two diagonal") != std::string::npos;
     EXPECT_TRUE(box);

@@ -26,9 +26,9 @@ TEST(AreaFlash, ShadesTheAreaDuringTheHalfSecondThenLeavesNoTrace) {
 
   areas::FlashArea(b.ed);
 
-  ASSERT_EQ(b.host.at_pause.size(), 1u);
+  ASSERT_EQ(b.screens.at_pause.size(), 1u);
   EXPECT_EQ(b.host.slept_ms, 500);
-  const std::string& seen = b.host.at_pause[0];
+  const std::string& seen = b.screens.at_pause[0];
   for (int row = 3; row <= 8; ++row) {
     for (int col = 5; col <= 13; ++col) {
       const bool inside = row >= 4 && row <= 7 && col >= 6 && col <= 12;
@@ -52,7 +52,7 @@ TEST(AreaFlash, AreaPastTheEdgesShadesOnlyTheWorkScreenAndScrollsNothing) {
 
   areas::FlashArea(b.ed);
 
-  const std::string& seen = b.host.at_pause.at(0);
+  const std::string& seen = b.screens.at_pause.at(0);
   EXPECT_EQ(At(seen, 90, 34, 90), (std::pair{176, 0x4E}));
   EXPECT_EQ(At(seen, 90, 32, 86), (std::pair{176, 0x4E}));
   EXPECT_EQ(At(seen, 90, 33, 1), (std::pair<int, int>{testing::PatternChar(33, 1),
@@ -77,9 +77,9 @@ TEST(AreaWarning, BeepsShowsTheBoxUntilAnyInputAndRestoresEverything) {
     areas::TwoCornerWarning(b.ed);
 
     EXPECT_EQ(b.host.beeps, 1);
-    ASSERT_EQ(b.host.at_wait.size(), 1u);
+    ASSERT_EQ(b.screens.at_wait.size(), 1u);
     const auto& box = help::GetPicture("two_corners");
-    const std::string& seen = b.host.at_wait[0];
+    const std::string& seen = b.screens.at_wait[0];
     EXPECT_EQ(At(seen, 90, 6, 27), (std::pair<int, int>{static_cast<unsigned char>(box.image[0]),
                                                          static_cast<unsigned char>(box.image[1])}));
     EXPECT_EQ(At(seen, 90, 5, 27), (std::pair<int, int>{testing::PatternChar(5, 27),

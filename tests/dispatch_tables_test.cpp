@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <stdexcept>
 
 #include "app/session.h"
 #include "console/keys.h"
 #include "editor/key_table.h"
 #include "editor/menu_table.h"
+#include "fake_host.h"
 #include "replay_fixture.h"
 
 namespace tessella {
@@ -80,34 +80,18 @@ TEST(MainLoop, FirstCornerClickPushesTheBeforePicture) {
   EXPECT_EQ(r.ed().flag_first, 0);
 }
 
-// A host whose third wait fails the way a broken command would.
-class FailingHost : public platform::Host {
- public:
-  std::optional<console::InputRecord> Poll() override { return Wait(); }
-  console::InputRecord Wait() override {
-    ++waits;
-    if (waits == 3) throw std::runtime_error("disk on fire");
-    if (waits > 5) throw platform::SessionEnd{0};
-    return console::KeyRecord{0, 0x47, false};  // Home
-  }
-  void Sleep(int) override {}
-  void Beep() override {}
-  void SetClipboard(std::string_view) override {}
-  void SetMouseTracking(bool) override {}
-  bool RequestSize(int, int) override { return true; }
-  void Finish() override {}
-  int waits = 0;
-};
-
 TEST(MainLoop, ErrorTrapAbandonsTheCommandAndGoesOn) {
-  FailingHost* host = nullptr;
+  testing::FakeHost* host = nullptr;
   app::Session session([&](const console::Console&) {
-    auto h = std::make_unique<FailingHost>();
+    auto h = std::make_unique<testing::FakeHost>();
     host = h.get();
+    // The third wait fails the way a broken command would.
+    host->Queue("key Space\nkey Home\nkey Home\nkey Home\nkey Home\n");
+    host->fail_at_wait = 3;
     return h;
   });
   EXPECT_EQ(session.Run(), 0);
-  EXPECT_EQ(host->waits, 6);  // the loop went on after the failure
+  EXPECT_EQ(host->waits, 7);  // the loop went on after the failure to read all records
   EXPECT_EQ(session.console().title(), "   Tessella  Version 2.9       ");
   EXPECT_EQ(session.editor().cursor_row, 1);
 }

@@ -3,6 +3,7 @@
 #include "console/input.h"
 #include "console/key_string.h"
 #include "console/keys.h"
+#include "fake_host.h"
 
 namespace tessella::console {
 namespace {
@@ -41,36 +42,9 @@ TEST(KeyString, MouseModesFilterEventsAndButtons) {
   EXPECT_EQ(*EncodeMouse(down, MouseMode::kTracking), "\xFF\xFF\x04\x01");
 }
 
-// A host that hands out a fixed list of records.
-class ListHost : public platform::Host {
- public:
-  explicit ListHost(std::vector<InputRecord> records) : records_(std::move(records)) {}
-  std::optional<InputRecord> Poll() override {
-    if (next_ == records_.size()) return std::nullopt;
-    return records_[next_++];
-  }
-  InputRecord Wait() override {
-    if (next_ == records_.size()) throw platform::SessionEnd{0};
-    return records_[next_++];
-  }
-  void Sleep(int) override {}
-  void Beep() override {}
-  void SetClipboard(std::string_view) override {}
-  void SetMouseTracking(bool) override {}
-  bool RequestSize(int, int) override { return true; }
-  void Finish() override {}
-
- private:
-  std::vector<InputRecord> records_;
-  size_t next_ = 0;
-};
-
 TEST(GetKey, ClicksGiveFlagsAndPositionMiddleClickIsAKeyMovesAreDropped) {
-  ListHost host({MouseRecord{5, 6, 0, MouseEvent::kMoved},
-                 MouseRecord{7, 8, kRightButton, MouseEvent::kButtonDown},
-                 MouseRecord{9, 10, kMiddleButton, MouseEvent::kButtonDown},
-                 MouseRecord{2, 3, kLeftButton, MouseEvent::kDoubleClick},
-                 KeyRecord{'a', 0x1E, false}});
+  testing::FakeHost host;
+  host.Queue("move 5 6\nrclick 7 8\nmclick 9 10\ndclick 2 3\ntype a\n");
   Input input(host);
   KeyEvent right = GetKey(input);
   EXPECT_EQ(right.rgt, 1);
