@@ -135,15 +135,15 @@ class TerminalPty : public ::testing::Test {
   Tmux tmux_;
 };
 
-TEST_F(TerminalPty, TakesKeysClicksAndResizesAndRestoresTheTerminalOnCtrlC) {
+TEST_F(TerminalPty, TakesKeysClicksAndResizesAndRestoresTheTerminalOnFileExit) {
   StartProgram();
   tmux_("send-keys -t t x");  // the title picture waits for a key
   ASSERT_TRUE(
       tmux_.WaitFor([&] { return tmux_.LastLine().find("ColChart") != std::string::npos; }))
       << tmux_.Screen();
 
-  // A left click on the work area, as the terminal reports it.
-  tmux_("send-keys -t t -l " + Quote("\x1b[<0;10;5M\x1b[<0;10;5m"));
+  // Two left clicks on the work area choose an area, as the terminal reports them.
+  tmux_("send-keys -t t -l " + Quote("\x1b[<0;10;5M\x1b[<0;10;5m\x1b[<0;20;8M\x1b[<0;20;8m"));
 
   // A smaller window shows what fits and the size needed; the old size brings the
   // toolbar back to the last line.
@@ -154,8 +154,21 @@ TEST_F(TerminalPty, TakesKeysClicksAndResizesAndRestoresTheTerminalOnCtrlC) {
       tmux_.WaitFor([&] { return tmux_.LastLine().find("ColChart") != std::string::npos; }))
       << tmux_.Screen();
 
-  tmux_("send-keys -t t C-c");
-  EXPECT_EQ(ExitStatus(), "130");  // ended by SIGINT, as the shell reports it
+  // Ctrl-C is a key like the other Ctrl-letters: it types character 3, a heart.
+  tmux_("send-keys -t t Home C-c");
+  EXPECT_TRUE(tmux_.WaitFor([&] { return tmux_.Screen().rfind("\u2665", 0) == 0; }))
+      << tmux_.Screen();
+
+  // File, Exit, answered y: a right click opens the menu bar, a click on File drops
+  // its menu, a click on its fifth item (row 12) asks, and y ends the program.
+  tmux_("send-keys -t t -l " + Quote("\x1b[<2;40;20M\x1b[<2;40;20m"));
+  EXPECT_TRUE(tmux_.WaitForText("Boxes")) << tmux_.Screen();
+  tmux_("send-keys -t t -l " + Quote("\x1b[<0;5;2M\x1b[<0;5;2m"));
+  EXPECT_TRUE(tmux_.WaitForText("Save Part")) << tmux_.Screen();
+  tmux_("send-keys -t t -l " + Quote("\x1b[<0;5;12M\x1b[<0;5;12m"));
+  EXPECT_TRUE(tmux_.WaitForText("Are you sure?")) << tmux_.Screen();
+  tmux_("send-keys -t t y");
+  EXPECT_EQ(ExitStatus(), "0");
   ExpectTerminalRestored();
 }
 
@@ -176,6 +189,6 @@ TEST_P(TerminalPtySignal, RestoresTheTerminalAndEndsAsTheSignalWould) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EndingAndFatal, TerminalPtySignal,
-                         ::testing::Values(SIGTERM, SIGHUP, SIGSEGV, SIGABRT));
+                         ::testing::Values(SIGINT, SIGTERM, SIGHUP, SIGSEGV, SIGABRT));
 
 }  // namespace

@@ -67,10 +67,10 @@ termios RawModes(const termios& saved) {
   t.c_iflag &= ~static_cast<tcflag_t>(BRKINT | ICRNL | INLCR | IGNCR | INPCK | ISTRIP | IXON);
   t.c_oflag &= ~static_cast<tcflag_t>(OPOST);
   t.c_cflag |= CS8;
-  t.c_lflag &= ~static_cast<tcflag_t>(ECHO | ICANON | IEXTEN);
-  t.c_lflag |= ISIG;
-  t.c_cc[VSUSP] = _POSIX_VDISABLE;
-  t.c_cc[VQUIT] = _POSIX_VDISABLE;
+  // Ctrl-C, Ctrl-Z and Ctrl-\ are keys like the other Ctrl-letters (characters 3, 26
+  // and 28): the program ends through File, Exit. Signals sent from outside still end
+  // it with the terminal restored.
+  t.c_lflag &= ~static_cast<tcflag_t>(ECHO | ICANON | IEXTEN | ISIG);
   t.c_cc[VMIN] = 0;
   t.c_cc[VTIME] = 0;
   return t;
