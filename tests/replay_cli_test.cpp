@@ -1,0 +1,78 @@
+// The tessella binary's command line: replay with dumps, exit statuses, help.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "replay_fixture.h"
+
+namespace tessella {
+namespace {
+
+using testing::FreshDir;
+using testing::ReadFile;
+
+struct Result {
+  int status = -1;
+  std::string output;  // stdout and stderr together
+};
+
+Result RunBinary(const std::string& args) {
+  Result r;
+  const std::string command = std::string(TESSELLA_BINARY) + " " + args + " 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return r;
+  char buffer[256];
+  while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) r.output.append(buffer, n);
+  const int raw = pclose(pipe);
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return r;
+}
+
+void WriteText(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+TEST(ReplayCommandLine, RunsTheScriptAndWritesTheDumps) {
+  const auto dir = FreshDir("cli-run");
+  WriteText(dir / "script", "# past the title\nkey Space\n\ntype Hi\ndump typed\nkey F3\n");
+  const Result r = RunBinary("--replay " + (dir / "script").string() + " --dump " +
+                             (dir / "out").string());
+  EXPECT_EQ(r.status, 0) << r.output;
+  const std::string txt = ReadFile(dir / "out" / "typed.txt");
+  EXPECT_EQ(txt.substr(9 * 91 + 39, 2), "Hi");  // row 10, columns 40-41
+  EXPECT_NE(ReadFile(dir / "out" / "typed.state").find("cursor_col=42\n"), std::string::npos);
+  EXPECT_NE(ReadFile(dir / "out" / "final.state").find("txcolor=2\n"), std::string::npos);
+}
+
+TEST(ReplayCommandLine, BadLinesAndMissingFilesStopWithStatusTwo) {
+  const auto dir = FreshDir("cli-bad");
+  WriteText(dir / "script", "key Space\nclick 3\n");
+  Result r = RunBinary("--replay " + (dir / "script").string() + " --dump " + dir.string());
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.output.find("line 2"), std::string::npos) << r.output;
+  EXPECT_FALSE(std::filesystem::exists(dir / "final.txt"));
+
+  r = RunBinary("--replay " + (dir / "missing").string() + " --dump " + dir.string());
+  EXPECT_EQ(r.status, 2);
+  r = RunBinary("--replay " + (dir / "script").string());
+  EXPECT_EQ(r.status, 2);
+  r = RunBinary("--frobnicate");
+  EXPECT_EQ(r.status, 2);
+}
+
+TEST(ReplayCommandLine, HelpAndVersion) {
+  Result r = RunBinary("--help");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.output.find("--replay SCRIPT --dump DIR"), std::string::npos);
+  r = RunBinary("--version");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.output, "tessella 2.9.0\n");
+}
+
+}  // namespace
+}  // namespace tessella

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "platform/replay_script.h"
+
+namespace tessella::platform {
+namespace {
+
+using console::KeyRecord;
+using console::MouseEvent;
+using console::MouseRecord;
+
+console::InputRecord Record(const ScriptLine& line) { return std::get<console::InputRecord>(line.item); }
+
+TEST(ReplayScript, EveryKindOfLine) {
+  const auto script = ParseScript(
+      "# comment\n\n  key Alt-X\nkey F12\ntype  a\nchar 200\nscan 0x52\n"
+      "click 3 4\nrclick 5 6\nmclick 7 8\ndclick 9 10\nmove 11 12\ndump after\r\n");
+  ASSERT_EQ(script.size(), 12u);
+  EXPECT_EQ(Record(script[0]), (console::InputRecord{KeyRecord{'x', 0x2D, true}}));
+  EXPECT_EQ(script[0].line_number, 3);
+  EXPECT_EQ(Record(script[1]), (console::InputRecord{KeyRecord{0, 0x58, false}}));
+  // "type" takes everything after one blank, blanks included.
+  EXPECT_EQ(std::get<KeyRecord>(Record(script[2])).ch, ' ');
+  EXPECT_EQ(std::get<KeyRecord>(Record(script[3])).ch, 'a');
+  EXPECT_EQ(Record(script[4]), (console::InputRecord{KeyRecord{200, 0, false}}));
+  EXPECT_EQ(Record(script[5]), (console::InputRecord{KeyRecord{0, 0x52, false}}));
+  EXPECT_EQ(Record(script[6]), (console::InputRecord{MouseRecord{3, 4, 1, MouseEvent::kButtonDown}}));
+  EXPECT_EQ(Record(script[7]), (console::InputRecord{MouseRecord{5, 6, 2, MouseEvent::kButtonDown}}));
+  EXPECT_EQ(Record(script[8]), (console::InputRecord{MouseRecord{7, 8, 4, MouseEvent::kButtonDown}}));
+  EXPECT_EQ(Record(script[9]), (console::InputRecord{MouseRecord{9, 10, 1, MouseEvent::kDoubleClick}}));
+  EXPECT_EQ(Record(script[10]), (console::InputRecord{MouseRecord{11, 12, 0, MouseEvent::kMoved}}));
+  EXPECT_EQ(std::get<DumpRequest>(script[11].item).name, "after");
+}
+
+TEST(ReplayScript, UnreadableLinesNameTheLine) {
+  for (const char* bad : {"key Hyper", "key", "char 256", "scan -1", "click 1", "click 0 5",
+                          "move a b", "dump ../escape", "dump", "hover 1 1", "type"}) {
+    try {
+      ParseScript(std::string("key Esc\n") + bad + "\n");
+      ADD_FAILURE() << bad;
+    } catch (const ScriptError& e) {
+      EXPECT_NE(std::string(e.what()).find("line 2"), std::string::npos) << e.what();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tessella::platform
