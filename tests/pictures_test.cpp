@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -77,7 +78,7 @@ TEST(Pictures, RectanglesAndQuotedTexts) {
         "SELECT CASE", "Screen Only"}},
       {"char_picker", 3, 78, 1, 24, {"Click on a Charecter"}},
       {"exit_box", 1, 21, 16, 24, {"E X I T", "Are you sure?", "YES", "NO"}},
-      {"exit_yes_lit", 4, 10, 21, 23, {"Yes"}},
+      {"exit_yes_lit", 5, 11, 21, 23, {"Yes"}},
       {"exit_no_lit", 12, 18, 21, 23, {"No"}},
       {"screen_size", 13, 71, 5, 17,
        {"Default screen size is 34 Rows and 90 Columns.",
@@ -135,6 +136,47 @@ TEST(Pictures, RectanglesAndQuotedTexts) {
   }
   EXPECT_EQ(FindPicture("nothing"), nullptr);
   EXPECT_THROW(GetPicture("nothing"), std::out_of_range);
+}
+
+// A lit button is the button of its box with other colours: the same cells, the same
+// frame, letters compared without case (the Exit box says YES, its pressed button Yes).
+TEST(Pictures, LitButtonsCoverTheButtonsTheyLight) {
+  const std::vector<std::pair<const char*, const char*>> pairs = {
+      {"fb_lit", "fb_or_qb"},          {"qb_lit", "fb_or_qb"},
+      {"pbcc_lit", "include_type"},    {"pbdos_lit", "include_type"},
+      {"dos_yes_lit", "dos_choices"},  {"dos_no_lit", "dos_choices"},
+      {"dos_pb_lit", "dos_choices"},   {"dos_qb_lit", "dos_choices"},
+      {"dos_gw_lit", "dos_choices"},   {"launcher_pbcc_lit", "launcher_choice"},
+      {"launcher_asm_lit", "launcher_choice"}, {"exit_yes_lit", "exit_box"},
+      {"exit_no_lit", "exit_box"}};
+  for (const auto& [lit_name, box_name] : pairs) {
+    const Picture& lit = GetPicture(lit_name);
+    const Picture& box = GetPicture(box_name);
+    for (int row = lit.top; row <= lit.bottom; ++row) {
+      for (int col = lit.left; col <= lit.right; ++col) {
+        EXPECT_EQ(std::toupper(CharAt(lit, row, col)), std::toupper(CharAt(box, row, col)))
+            << lit_name << " row " << row << " col " << col;
+      }
+    }
+  }
+  // The Yes face and its shadow are where a click means yes: columns 5 to 11.
+  EXPECT_EQ(CharAt(GetPicture("exit_box"), 22, 11), 0xB2);
+  EXPECT_EQ(CharAt(GetPicture("exit_box"), 22, 4), ' ');
+  EXPECT_EQ(AttrAt(GetPicture("exit_box"), 22, 4), 0x4F);
+}
+
+// Text rows never overwrite the frame of their box.
+TEST(Pictures, BoxFramesAreWhole) {
+  for (const char* name : {"fb_or_qb", "include_type", "name_sub"}) {
+    const Picture& p = GetPicture(name);
+    const bool shaded = CharAt(p, p.top, p.left) == 0xB1;
+    const int left = p.left + (shaded ? 1 : 0);
+    const int right = p.right - (shaded ? 1 : 0);
+    for (int row = p.top + 1; row < p.bottom; ++row) {
+      EXPECT_EQ(CharAt(p, row, left), 0xBA) << name << " row " << row;
+      EXPECT_EQ(CharAt(p, row, right), 0xBA) << name << " row " << row;
+    }
+  }
 }
 
 TEST(Pictures, HelpMenuItemsStandInTheirBands) {

@@ -8,7 +8,7 @@ namespace {
 
 constexpr int kLitButtonMs = 500;
 
-// Where a click means YES. The box draws YES at columns 4-10, rows 21-23.
+// Where a click means YES: the YES button of the box, its face and its shadow.
 constexpr int kYesLeft = 5;
 constexpr int kYesRight = 11;
 constexpr int kYesTop = 21;
