@@ -48,9 +48,14 @@ TEST(ConsoleSize, TheRowsEnteredAreWorkRowsAndTheWorkScreenComesBack) {
   // The cursor was on row 3 and stays there; a cursor beyond the new size is brought in.
   EXPECT_EQ(r.ed().cursor_row, 3);
 
-  Replay inside("key End\n" + Resize("20", "60"));
+  Replay inside("key Home\ntype top\nkey End\n" + Resize("20", "50") + "key Left\n");
   EXPECT_EQ(inside.ed().cursor_row, 20);
-  EXPECT_EQ(inside.ed().cursor_col, 60);
+  EXPECT_EQ(inside.ed().cursor_col, 49);
+  // On a console narrower than the toolbar's text the toolbar stays on its own line:
+  // the work screen does not scroll under it.
+  EXPECT_EQ(inside.text(1, 1, 3), "top");
+  EXPECT_EQ(inside.text(21, 1, 5), " Copy");
+  EXPECT_EQ(inside.text(20, 1, 5), "     ");
 }
 
 TEST(ConsoleSize, SizesThatCannotBeTakenLeaveEverythingAsItWas) {

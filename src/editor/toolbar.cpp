@@ -1,6 +1,7 @@
 #include "editor/toolbar.h"
 
 #include <string>
+#include <string_view>
 
 #include "areas/line_drawing.h"
 #include "help/catalogue.h"
@@ -13,8 +14,14 @@ void DrawToolbar(Editor& ed) {
   const help::Picture& bar = help::GetPicture("toolbar");
   std::string image(bar.image);
   con.Putz(1, bar.width(), row, row, image);
-  con.Locate(row, 43);
-  con.Print(std::string(areas::StyleGlyphs(ed.lines.style)) + " TxColor BgColor");
+  // Only what fits on the toolbar line is printed: on a narrow console the text would
+  // otherwise wrap past the last row and scroll the whole work screen up.
+  constexpr int kStyleColumn = 43;
+  const std::string label = std::string(areas::StyleGlyphs(ed.lines.style)) + " TxColor BgColor";
+  const int room = con.cols() - kStyleColumn + 1;
+  if (room <= 0) return;
+  con.Locate(row, kStyleColumn);
+  con.Print(std::string_view(label).substr(0, static_cast<size_t>(room)));
 }
 
 void PaintLiveFields(Editor& ed) {
