@@ -10,7 +10,11 @@ inline constexpr int kEsc = 27;
 inline constexpr int kSpace = 32;
 inline constexpr int kMouse = -1;
 
-inline constexpr int Scan(int scan_code) { return scan_code * 256; }
+// The key number of a key without a character: the two bytes 0, scan code read as a
+// signed 16-bit number, so scan codes from 0x80 on give negative key numbers.
+inline constexpr int Scan(int scan_code) {
+  return scan_code < 0x80 ? scan_code * 256 : scan_code * 256 - 0x10000;
+}
 
 inline constexpr int kHome = Scan(0x47);
 inline constexpr int kUp = Scan(0x48);
@@ -77,8 +81,8 @@ inline constexpr int kDigit9 = Scan(0x0A);
 inline constexpr int kDigit0 = Scan(0x0B);
 
 // Keys the key table lists as doing nothing.
-inline constexpr int kNothing92 = 0x9200;
-inline constexpr int kNothing93 = 0x9300;
+inline constexpr int kNothing92 = Scan(0x92);
+inline constexpr int kNothing93 = Scan(0x93);
 
 // Scan code of a letter key ('a'..'z' or 'A'..'Z'), 0 for anything else.
 int LetterScanCode(char letter);
