@@ -23,9 +23,11 @@ bool OnPath(const std::string& program) {
   while (start <= all.size()) {
     std::size_t end = all.find(':', start);
     if (end == std::string_view::npos) end = all.size();
-    std::string dir(all.substr(start, end - start));
-    if (dir.empty()) dir = ".";
-    if (access((dir + "/" + program).c_str(), X_OK) == 0) return true;
+    // An empty entry is the current directory.
+    std::string file(end == start ? std::string_view(".") : all.substr(start, end - start));
+    file += '/';
+    file += program;
+    if (access(file.c_str(), X_OK) == 0) return true;
     start = end + 1;
   }
   return false;

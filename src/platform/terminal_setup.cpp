@@ -19,6 +19,14 @@ constexpr const char* kXtermCursorNormal = "\x1b[?25h";
 constexpr const char* kMouseOn = "\x1b[?1000h\x1b[?1006h";
 constexpr const char* kMouseOff = "\x1b[?1003l\x1b[?1002l\x1b[?1000l\x1b[?1006l";
 
+// Alt and Meta send ESC before the key (xterm's metaSendsEscape 1036 and altSendsEscape
+// 1039). Left as xterm ships them, Meta sets the eighth bit instead, which in a UTF-8
+// terminal arrives as an accented letter: Alt-M would type 0xA1 rather than Alt-M. The
+// user's settings are saved first and put back on leaving; terminals that always send
+// ESC ignore both.
+constexpr const char* kMetaEscapeOn = "\x1b[?1036;1039s\x1b[?1036;1039h";
+constexpr const char* kMetaEscapeRestore = "\x1b[?1036;1039r";
+
 std::string Capability(const char* name, const char* fallback, bool have_terminfo) {
   if (!have_terminfo) return fallback;
   const char* value = tigetstr(const_cast<char*>(name));
@@ -38,11 +46,13 @@ TerminalStrings LoadTerminalStrings(int fd) {
   s.enter += Capability("smkx", kXtermKeypadOn, have_terminfo);
   s.enter += "\x1b[?7l";  // no auto-wrap: a glyph in the last column never scrolls
   s.enter += kMouseOn;
+  s.enter += kMetaEscapeOn;
 
   // CAN first: a signal can cut a frame short inside an escape sequence, and CAN ends
   // any sequence so the reset is read from its first byte.
   s.leave += '\x18';
   s.leave += kMouseOff;
+  s.leave += kMetaEscapeRestore;
   s.leave += "\x1b[0m\x1b[0 q\x1b[?7h";  // colours, cursor shape, auto-wrap
   s.leave += Capability("rmkx", kXtermKeypadOff, have_terminfo);
   s.leave += Capability("cnorm", kXtermCursorNormal, have_terminfo);

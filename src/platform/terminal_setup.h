@@ -14,7 +14,7 @@
 namespace tessella::platform {
 
 struct TerminalStrings {
-  std::string enter;  // alternate screen, keypad mode, no auto-wrap, mouse buttons
+  std::string enter;  // alternate screen, keypad mode, no auto-wrap, mouse buttons, Alt as ESC
   std::string leave;  // undoes enter, and everything the renderer may have changed
 };
 
