@@ -45,7 +45,7 @@ InputRecord Mouse(int row, int col, std::uint8_t buttons, MouseEvent e) {
 // The key string the program makes of a single decoded key.
 std::string KeyString(std::string_view bytes) {
   const auto records = Decode(bytes);
-  if (records.size() != 1) return "<" + std::to_string(records.size()) + " records>";
+  if (records.size() != 1) return std::to_string(records.size()) + " records";
   const auto* key = std::get_if<KeyRecord>(&records[0]);
   if (key == nullptr) return "<mouse>";
   return console::EncodeKey(*key).value_or("<none>");
@@ -240,6 +240,19 @@ TEST(TerminalInputDecoder, SgrMouseButtonsPressAndRelease) {
 TEST(TerminalInputDecoder, MouseMotionWithAndWithoutButtons) {
   EXPECT_EQ(Decode("\x1b[<35;20;8M"), std::vector{Mouse(8, 20, 0, MouseEvent::kMoved)});
   EXPECT_EQ(Decode("\x1b[<32;21;8M"), std::vector{Mouse(8, 21, 0, MouseEvent::kMoved)});
+}
+
+TEST(TerminalInputDecoder, ClicksBeyondTheConsoleAreDroppedAndMotionHeldToItsEdge) {
+  // A 40 x 100 terminal showing a 35 x 90 console: below the toolbar line and right of
+  // the last column there is no console cell to click.
+  EXPECT_EQ(FitToConsole(Mouse(38, 50, 1, MouseEvent::kButtonDown), 35, 90), std::nullopt);
+  EXPECT_EQ(FitToConsole(Mouse(10, 95, 2, MouseEvent::kDoubleClick), 35, 90), std::nullopt);
+  EXPECT_EQ(FitToConsole(Mouse(36, 91, 1, MouseEvent::kButtonUp), 35, 90), std::nullopt);
+  EXPECT_EQ(FitToConsole(Mouse(35, 90, 1, MouseEvent::kButtonDown), 35, 90),
+            Mouse(35, 90, 1, MouseEvent::kButtonDown));
+  EXPECT_EQ(FitToConsole(Mouse(39, 97, 0, MouseEvent::kMoved), 35, 90),
+            Mouse(35, 90, 0, MouseEvent::kMoved));
+  EXPECT_EQ(FitToConsole(Key(13, 0x1C), 35, 90), Key(13, 0x1C));
 }
 
 TEST(TerminalInputDecoder, OriginalMouseReportsToo) {

@@ -122,9 +122,19 @@ void TerminalHost::Pump(int timeout_ms) {
   FollowResize();
 }
 
+std::optional<console::InputRecord> TerminalHost::NextRecord() {
+  // Clicks are taken against the picture the user saw, the last frame sent.
+  const int rows = std::min(console_.rows(), renderer_.shown_rows());
+  const int cols = std::min(console_.cols(), renderer_.terminal_cols());
+  while (auto record = decoder_.Pop()) {
+    if (auto fitted = FitToConsole(*record, rows, cols)) return fitted;
+  }
+  return std::nullopt;
+}
+
 std::optional<console::InputRecord> TerminalHost::Poll() {
   if (!decoder_.HasRecord()) Pump(0);
-  if (auto record = decoder_.Pop()) return record;
+  if (auto record = NextRecord()) return record;
   // Nothing pending: the program is about to idle or to poll again, and what it drew
   // meanwhile (an area outline follows the mouse this way) must be on screen.
   Render();
@@ -136,7 +146,7 @@ console::InputRecord TerminalHost::Wait() {
   if (finished_) throw SessionEnd{0};
   while (true) {
     Render();
-    if (auto record = decoder_.Pop()) return *record;
+    if (auto record = NextRecord()) return *record;
     int timeout = -1;
     if (const auto deadline = decoder_.Deadline()) {
       timeout = static_cast<int>(std::max<Millis>(*deadline - Now(), 0));

@@ -44,6 +44,8 @@ class TerminalHost final : public Host {
 
  private:
   void Render();
+  // The next decoded record that has a place on the console as the terminal shows it.
+  std::optional<console::InputRecord> NextRecord();
   // Reads what the terminal sent, waiting at most timeout_ms (-1: until something
   // happens). Also follows a window resize.
   void Pump(int timeout_ms);

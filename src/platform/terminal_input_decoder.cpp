@@ -1,5 +1,6 @@
 #include "platform/terminal_input_decoder.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <vector>
@@ -150,6 +151,21 @@ std::vector<int> SplitParams(std::string_view params) {
 bool IsContinuation(std::uint8_t b) { return (b & 0xC0) == 0x80; }
 
 }  // namespace
+
+std::optional<console::InputRecord> FitToConsole(const console::InputRecord& record, int rows,
+                                                 int cols) {
+  const auto* mouse = std::get_if<MouseRecord>(&record);
+  if (mouse == nullptr) return record;
+  if (rows < 1 || cols < 1) return std::nullopt;
+  if (mouse->event != MouseEvent::kMoved) {
+    if (mouse->row > rows || mouse->col > cols) return std::nullopt;
+    return record;
+  }
+  MouseRecord held = *mouse;
+  held.row = std::min(held.row, rows);
+  held.col = std::min(held.col, cols);
+  return held;
+}
 
 void TerminalInputDecoder::Feed(std::string_view bytes, Millis now) {
   now_ = now;

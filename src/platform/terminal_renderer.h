@@ -40,6 +40,8 @@ class TerminalRenderer {
 
   int terminal_rows() const { return term_rows_; }
   int terminal_cols() const { return term_cols_; }
+  // Terminal rows given to the console by the last frame (the rest is the notice line).
+  int shown_rows() const { return shown_rows_; }
 
  private:
   // Builds the picture the terminal should show, cell by cell: the console's top-left
