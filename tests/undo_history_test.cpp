@@ -23,12 +23,12 @@ TEST(UndoHistory, AFullRedoStackLosesItsOldestPictureNotItsEnd) {
   ScreenPicture shown;
   for (int i = 0; i < 30; ++i) {
     h.Push(Named("p"));
-    ASSERT_TRUE(h.Undo(Named("r" + std::to_string(i)), shown));
+    ASSERT_TRUE(h.Undo(Named(std::string(1, 'r').append(std::to_string(i))), shown));
   }
   EXPECT_EQ(h.redo_count(), 21);
   for (int i = 29; i >= 9; --i) {
     ASSERT_TRUE(h.Redo(shown));
-    EXPECT_EQ(shown.image, "r" + std::to_string(i));
+    EXPECT_EQ(shown.image, std::string(1, 'r').append(std::to_string(i)));
   }
   EXPECT_FALSE(h.Redo(shown));
 }

@@ -65,9 +65,12 @@ void DropDown(Editor& ed, int block_item, int count) {
   auto& con = ed.console;
   const Block block = ReadBlock(block_item, std::min(count, kMaxItems));
   const int x = block.left;
-  const std::string side_open = std::string(1, kShade) + " ";
-  const std::string side_close = " " + std::string(1, kShade);
-  const std::string spacer = kShade + std::string(block.width + 2, ' ') + kShade;
+  std::string side_open(2, ' ');
+  side_open[0] = kShade;
+  std::string side_close(2, ' ');
+  side_close[1] = kShade;
+  std::string spacer(block.width + 4, ' ');
+  spacer.front() = spacer.back() = kShade;
 
   BeginCompose(con);
   int row = 2;
