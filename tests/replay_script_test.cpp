@@ -14,8 +14,8 @@ console::InputRecord Record(const ScriptLine& line) { return std::get<console::I
 TEST(ReplayScript, EveryKindOfLine) {
   const auto script = ParseScript(
       "# comment\n\n  key Alt-X\nkey F12\ntype  a\nchar 200\nscan 0x52\n"
-      "click 3 4\nrclick 5 6\nmclick 7 8\ndclick 9 10\nmove 11 12\ndump after\r\n");
-  ASSERT_EQ(script.size(), 12u);
+      "click 3 4\nrclick 5 6\nmclick 7 8\ndclick 9 10\nmove 11 12\ndump after\r\nchar 0\n");
+  ASSERT_EQ(script.size(), 13u);
   EXPECT_EQ(Record(script[0]), (console::InputRecord{KeyRecord{'x', 0x2D, true}}));
   EXPECT_EQ(script[0].line_number, 3);
   EXPECT_EQ(Record(script[1]), (console::InputRecord{KeyRecord{0, 0x58, false}}));
@@ -30,6 +30,8 @@ TEST(ReplayScript, EveryKindOfLine) {
   EXPECT_EQ(Record(script[9]), (console::InputRecord{MouseRecord{9, 10, 1, MouseEvent::kDoubleClick}}));
   EXPECT_EQ(Record(script[10]), (console::InputRecord{MouseRecord{11, 12, 0, MouseEvent::kMoved}}));
   EXPECT_EQ(std::get<DumpRequest>(script[11].item).name, "after");
+  // Character 0 is Ctrl-@ on the 2 key, so it is a key that reaches the program.
+  EXPECT_EQ(Record(script[12]), (console::InputRecord{KeyRecord{0, 0x03, false}}));
 }
 
 TEST(ReplayScript, UnreadableLinesNameTheLine) {

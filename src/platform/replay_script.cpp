@@ -122,8 +122,12 @@ std::vector<ScriptLine> ParseScript(std::string_view text) {
       auto n = ParseInt(words[1]);
       if (!n || *n < 0 || *n > 255) Fail(line_number, line, "number must be 0 to 255");
       const auto byte = static_cast<std::uint8_t>(*n);
-      add(console::InputRecord{verb == "char" ? KeyRecord{byte, 0, false}
-                                              : KeyRecord{0, byte, false}});
+      // Character 0 comes from Ctrl-@, whose key is the 2 key (scan code 3); a record
+      // with neither character nor scan code is no key at all and would vanish.
+      constexpr std::uint8_t kCtrlAtScan = 0x03;
+      add(console::InputRecord{verb == "scan"   ? KeyRecord{0, byte, false}
+                               : byte == 0      ? KeyRecord{0, kCtrlAtScan, false}
+                                                : KeyRecord{byte, 0, false}});
       continue;
     }
     if (verb == "click" || verb == "rclick" || verb == "mclick" || verb == "dclick" ||
