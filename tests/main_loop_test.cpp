@@ -128,6 +128,14 @@ TEST(ChoosingAnArea, ToolbarClickConfirmsAndLeavesNoTrace) {
     for (int col = 1; col <= 90; ++col) ASSERT_EQ(r.cell(row, col).attr, 1 + 16 * 15);
 }
 
+TEST(ChoosingAnArea, ClicksBeyondTheConsoleHaveNoCellAndAreDropped) {
+  Replay r("click 40 100\nclick 5 91\ntype x\n");
+  EXPECT_EQ(r.ed().cursor_row, 10);
+  EXPECT_EQ(r.ed().cursor_col, 41);
+  EXPECT_EQ(r.cell(10, 40).ch, 'x');
+  EXPECT_EQ(r.ed().area.r1, 0);
+}
+
 TEST(ChoosingAnArea, RightClickConfirmsForTheMenu) {
   Replay r("click 5 10\nclick 9 30\nrclick 12 12\nkey Esc\n");
   EXPECT_EQ(r.ed().flag_first, 5);

@@ -21,9 +21,9 @@ struct Result {
   std::string output;  // stdout and stderr together
 };
 
-Result RunBinary(const std::string& args) {
+Result RunBinary(const std::string& args, const std::string& prefix = "") {
   Result r;
-  const std::string command = std::string(TESSELLA_BINARY) + " " + args + " 2>&1";
+  const std::string command = prefix + std::string(TESSELLA_BINARY) + " " + args + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return r;
   char buffer[256];
@@ -63,6 +63,19 @@ TEST(ReplayCommandLine, BadLinesAndMissingFilesStopWithStatusTwo) {
   EXPECT_EQ(r.status, 2);
   r = RunBinary("--frobnicate");
   EXPECT_EQ(r.status, 2);
+}
+
+TEST(ReplayCommandLine, ADumpThatCannotBeWrittenEndsTheRunWithItsReason) {
+  const auto dir = FreshDir("cli-dump-fails");
+  WriteText(dir / "script", "key Space\ndump middle\ntype x\n");
+  WriteText(dir / "not-a-dir", "");
+  // Before the fault the run retried the dump for ever; the timeout turns that into
+  // a failure instead of a hung suite.
+  const Result r = RunBinary("--replay " + (dir / "script").string() + " --dump " +
+                                 (dir / "not-a-dir").string(),
+                             "timeout 60 ");
+  EXPECT_EQ(r.status, 1) << r.output;
+  EXPECT_NE(r.output.find("cannot write the dump middle"), std::string::npos) << r.output;
 }
 
 TEST(ReplayCommandLine, HelpAndVersion) {

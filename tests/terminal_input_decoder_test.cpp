@@ -1,4 +1,5 @@
 // The terminal's bytes as input records, fed with made-up times.
+#include "platform/console_fit.h"
 #include "platform/terminal_input_decoder.h"
 
 #include <gtest/gtest.h>

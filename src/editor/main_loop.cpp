@@ -80,6 +80,8 @@ void Run(Editor& ed) {
     ShowTitle(ed);
     try {
       for (;;) RunPass(ed);
+    } catch (const platform::HostError&) {
+      throw;
     } catch (const std::exception&) {
       // The error trap: the failed command is abandoned, the picture stays as it is,
       // and the loop goes on.

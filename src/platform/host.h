@@ -4,6 +4,7 @@
 // product) and replay (automation and tests). Nothing else in the program touches the
 // terminal, the real clock or the real clipboard.
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,13 @@ namespace tessella::platform {
 // not a std::exception, so the editor's error trap lets it through.
 struct SessionEnd {
   int status = 0;
+};
+
+// Thrown when the front end itself fails (a replay dump that cannot be written). No
+// command is to blame and retrying would fail again, so the editor's error trap lets
+// it through and the run ends with its message.
+struct HostError : std::runtime_error {
+  using std::runtime_error::runtime_error;
 };
 
 // What a replay dump reports of the editor besides the console itself.

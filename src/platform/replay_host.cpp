@@ -1,5 +1,6 @@
 #include "platform/replay_host.h"
 
+#include "platform/console_fit.h"
 #include "platform/dump_writer.h"
 
 namespace tessella::platform {
@@ -15,7 +16,12 @@ void ReplayHost::Dump(const std::string& name) {
   if (status_) content.status = status_();
   content.beeps = beeps_;
   content.clipboard = clipboard_;
-  WriteDump(dump_dir_, name, content);
+  try {
+    WriteDump(dump_dir_, name, content);
+  } catch (const std::exception& e) {
+    throw HostError("cannot write the dump " + name + " in " + dump_dir_.string() + ": " +
+                    e.what());
+  }
 }
 
 void ReplayHost::DumpsBeforeNextRecord() {
@@ -30,8 +36,12 @@ void ReplayHost::DumpsBeforeNextRecord() {
 }
 
 std::optional<console::InputRecord> ReplayHost::Poll() {
-  DumpsBeforeNextRecord();
-  return std::get<console::InputRecord>(script_[next_++].item);
+  // A click beyond the console has no cell under it, as in the terminal: it is dropped.
+  for (;;) {
+    DumpsBeforeNextRecord();
+    const auto& record = std::get<console::InputRecord>(script_[next_++].item);
+    if (auto fitted = FitToConsole(record, console_.rows(), console_.cols())) return fitted;
+  }
 }
 
 console::InputRecord ReplayHost::Wait() { return *Poll(); }

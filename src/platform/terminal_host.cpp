@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "platform/clipboard_desktop.h"
+#include "platform/console_fit.h"
 #include "platform/clipboard_file.h"
 #include "platform/signals.h"
 

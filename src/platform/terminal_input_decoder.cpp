@@ -152,21 +152,6 @@ bool IsContinuation(std::uint8_t b) { return (b & 0xC0) == 0x80; }
 
 }  // namespace
 
-std::optional<console::InputRecord> FitToConsole(const console::InputRecord& record, int rows,
-                                                 int cols) {
-  const auto* mouse = std::get_if<MouseRecord>(&record);
-  if (mouse == nullptr) return record;
-  if (rows < 1 || cols < 1) return std::nullopt;
-  if (mouse->event != MouseEvent::kMoved) {
-    if (mouse->row > rows || mouse->col > cols) return std::nullopt;
-    return record;
-  }
-  MouseRecord held = *mouse;
-  held.row = std::min(held.row, rows);
-  held.col = std::min(held.col, cols);
-  return held;
-}
-
 void TerminalInputDecoder::Feed(std::string_view bytes, Millis now) {
   now_ = now;
   if (!pending_.empty() && now - pending_since_ >= kEscTimeout) Drain(true);

@@ -16,13 +16,6 @@ namespace tessella::platform {
 // Milliseconds on a monotonic clock; only differences matter.
 using Millis = std::int64_t;
 
-// A record as the console sees it when the terminal shows the console's top-left rows x
-// cols (the terminal may be larger, or smaller with a notice line): a press or release
-// outside those cells has no console cell under it and gives nothing; motion outside is
-// held to their edge. Keys pass unchanged.
-std::optional<console::InputRecord> FitToConsole(const console::InputRecord& record, int rows,
-                                                 int cols);
-
 class TerminalInputDecoder {
  public:
   // How long an Esc (or a partial sequence) waits for the rest of a sequence before it
