@@ -39,6 +39,15 @@ TEST(MenuReplay, ChoosingNothingLeavesTheScreenAndCursorAsTheyWere) {
   for (int row = 1; row <= 35; ++row) EXPECT_EQ(r.text(row, 1, 90), baseline.text(row, 1, 90));
 }
 
+TEST(MenuReplay, AKeyAfterAChosenCommandOnColumnOneIsTyped) {
+  // Area's blank eighth item clears the console and leaves the column lowered to 0.
+  std::string script = "key Home\nrclick 10 40\nkey Right\nkey Right\n";
+  for (int item = 1; item <= 8; ++item) script += "key Down\n";
+  Replay r(script + "key Enter\ntype a\n");
+  EXPECT_EQ(r.text(1, 1, 2), "a ");
+  EXPECT_EQ(r.ed().cursor_col, 2);
+}
+
 TEST(MenuReplay, DropDownTextsOnScreen) {
   Replay r("rclick 10 10\nkey Down\ndump file\n" + Repeat("key Down", 4) +
                "dump exit\nkey Esc\nrclick 10 10\nkey Right\nkey Right\nkey Down\n"

@@ -27,14 +27,14 @@ Next Type(Editor& ed, Event& ev) {
   const int R = ed.rows();
   const int C = ed.cols();
   con.SetCursorVisible(true);
-  // A column below 1 comes from a menu left without a choice on column 1 (the loop
-  // lowers the column first): the key string is then empty and the cursor goes back
-  // to column 1, where it was.
+  // A column below 1 comes from the menu on column 1 (the loop lowers the column
+  // first). Left without a choice, the key string is empty and the cursor goes back
+  // to column 1, where it was; after a chosen command the next key is typed at 1.
   const bool from_column_zero = ed.cursor_col < 1;
   if (from_column_zero) ed.cursor_col = 1;
   con.Locate(ed.cursor_row, ed.cursor_col);
   con.Restore(ed.before);
-  if (from_column_zero) return Next::kBookkeeping;
+  if (from_column_zero && ev.key.empty()) return Next::kBookkeeping;
   WriteKeyString(ed, ev.key);
 
   if (ed.cursor_row == R - 1 && ed.cursor_col == C) {
