@@ -41,18 +41,24 @@ TEST(LineInput, ControlCharactersKeysWithoutACharacterAndClicksAreIgnored) {
   EXPECT_EQ(p.Row(1).substr(0, 3), "a\xC8 ");
 }
 
-TEST(LineInput, TakesNoMoreThanTheLimitNorMoreThanFitsOnTheRow) {
+TEST(LineInput, TakesNoMoreThanTheLimitAndEchoesOnlyWhatFitsOnTheRow) {
   Prompt limited("type 123456789\nkey Enter\n");
   EXPECT_EQ(ReadLine(limited.con, limited.input, 2, 2, 4), "1234");
   EXPECT_EQ(limited.Row(2), " 1234               ");
 
-  // Five cells are left from column 16 of a 20-column console: nothing wraps onto the
-  // next row and the console does not scroll.
+  // Five cells are left from column 16 of a 20-column console: the whole line is
+  // taken, but nothing wraps onto the next row and the console does not scroll.
   Prompt edge("type abcdefgh\nkey Enter\n");
   edge.con.PutText(10, 1, 7, 0, "bottom");
-  EXPECT_EQ(ReadLine(edge.con, edge.input, 10, 16, 50), "abcde");
+  EXPECT_EQ(ReadLine(edge.con, edge.input, 10, 16, 50), "abcdefgh");
   EXPECT_EQ(edge.Row(10), "bottom         abcde");
   EXPECT_EQ(edge.Row(9), std::string(20, ' '));
+
+  // Backspace past the hidden part reaches the echoed characters again.
+  Prompt back("type abcdefgh\nkey Backspace\nkey Backspace\nkey Backspace\n"
+              "key Backspace\nkey Enter\n");
+  EXPECT_EQ(ReadLine(back.con, back.input, 10, 16, 50), "abcd");
+  EXPECT_EQ(back.Row(10), "               abcd ");
 }
 
 TEST(LineInput, ValReadsTheLeadingNumber) {

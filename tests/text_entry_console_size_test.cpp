@@ -58,6 +58,14 @@ TEST(ConsoleSize, TheRowsEnteredAreWorkRowsAndTheWorkScreenComesBack) {
   EXPECT_EQ(inside.text(20, 1, 5), "     ");
 }
 
+TEST(ConsoleSize, AConsoleTooNarrowForTheFieldsCanStillBeResetInFull) {
+  // 40 columns end before the number fields: what is typed is not shown but counts.
+  Replay r(Resize("5", "40") + Resize("34", "90"));
+  EXPECT_EQ(r.console().rows(), 35);
+  EXPECT_EQ(r.console().cols(), 90);
+  EXPECT_EQ(r.host().beeps(), 0);
+}
+
 TEST(ConsoleSize, SizesThatCannotBeTakenLeaveEverythingAsItWas) {
   const std::string setup = "key Home\ntype hello\nkey PgDn\nkey PgUp\ndump before\n";
   const std::pair<std::string, std::string> refused[] = {

@@ -8,7 +8,9 @@
 namespace tessella::console {
 
 std::string ReadLine(Console& con, Input& input, int row, int col, int max_length) {
-  const int room = std::max(0, std::min(max_length, con.cols() - col + 1));
+  // The echo stops at the right edge; what is typed beyond it still counts, so a
+  // prompt on a narrow console can still be answered in full.
+  const int shown = std::max(0, std::min(max_length, con.cols() - col + 1));
   std::string line;
   con.SetCursorVisible(true);
   con.Locate(row, col);
@@ -20,13 +22,15 @@ std::string ReadLine(Console& con, Input& input, int row, int col, int max_lengt
     if (ch == keys::kBackspace) {
       if (line.empty()) continue;
       line.pop_back();
-      const int at = col + static_cast<int>(line.size());
-      con.Locate(row, at);
-      con.Print(" ");
-      con.Locate(row, at);
-    } else if (ch >= 32 && static_cast<int>(line.size()) < room) {
+      const int at = static_cast<int>(line.size());
+      if (at < shown) {
+        con.Locate(row, col + at);
+        con.Print(" ");
+        con.Locate(row, col + at);
+      }
+    } else if (ch >= 32 && static_cast<int>(line.size()) < max_length) {
       line += static_cast<char>(ch);
-      con.Print(ev.key);
+      if (static_cast<int>(line.size()) <= shown) con.Print(ev.key);
     }
   }
   return line;

@@ -12,8 +12,8 @@ namespace tessella::console {
 // Reads one line at (row, col) in the console's output colour. Characters are echoed
 // as typed, Backspace removes the last one, Enter ends the line; other control
 // characters, keys without a character and mouse clicks are ignored. At most
-// max_length characters are taken, and never more than fit between col and the right
-// edge, so the echo neither wraps nor scrolls the console.
+// max_length characters are taken; only those that fit between col and the right edge
+// are echoed, so the echo neither wraps nor scrolls the console.
 std::string ReadLine(Console& con, Input& input, int row, int col, int max_length);
 
 // The number a line starts with, as a prompt for a number reads it: leading blanks
