@@ -186,4 +186,21 @@ Cell Console::At(int page, int row, int col) const {
   return Page(page)[(row - 1) * cols_ + (col - 1)];
 }
 
+RecordImage Console::ReadImage(int top, int left, int bottom, int right) const {
+  const int width = std::min(right, cols_) - left + 1;
+  if (width <= 0) return {};
+  return RecordImage::FromRecords(ReadRegion(top, left, bottom, right), width);
+}
+
+void Console::WriteImage(int top, int left, const RecordImage& image) {
+  if (image.empty()) return;
+  WriteRegion(top, left, top + image.height() - 1, left + image.width() - 1, image.bytes());
+}
+
+void Console::PutImage(int top, int left, const ScreenImage& image) {
+  if (image.empty()) return;
+  std::string pairs = image.bytes();
+  Putz(left, left + image.width() - 1, top, top + image.height() - 1, pairs);
+}
+
 }  // namespace tessella::console

@@ -9,13 +9,9 @@
 #include <string_view>
 #include <vector>
 
-namespace tessella::console {
+#include "console/screen_image.h"
 
-// A console cell record is 4 bytes: character, pad, attribute, pad. Record images
-// (what ReadRegion returns) are strings of such records, row by row.
-inline constexpr int kRecordBytes = 4;
-// Records the program builds itself carry 32 in both pad bytes.
-inline constexpr std::uint8_t kPad = 32;
+namespace tessella::console {
 
 inline constexpr int Attribute(int fg, int bg) { return (fg & 15) + 16 * (bg & 15); }
 
@@ -62,6 +58,13 @@ class Console {
   // Marks one cell for the area outline: attribute 0x0E with the leading-byte flag in
   // the attribute's high byte (0x10E), character unchanged.
   void MarkCell(int row, int col);
+
+  // The same two as image values: a rectangle read from the output page (clamped like
+  // ReadRegion), and an image written with its top-left cell at (top, left).
+  RecordImage ReadImage(int top, int left, int bottom, int right) const;
+  void WriteImage(int top, int left, const RecordImage& image);
+  // A screen image onto page 1 with its top-left cell at (top, left), as Putz does.
+  void PutImage(int top, int left, const ScreenImage& image);
 
   // Whole buffer of the output page as a record image, and its restore.
   std::string Snapshot() const { return ReadRegion(1, 1, rows_, cols_); }

@@ -1,0 +1,25 @@
+#include "codegen/text_lines.h"
+
+namespace tessella::codegen {
+
+std::string NumberText(long long n) {
+  return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+}
+
+Lines& Lines::Add(std::string_view line) {
+  text_.append(line);
+  text_.append(kLineEnd);
+  return *this;
+}
+
+Lines& Lines::Add(std::initializer_list<std::string_view> lines) {
+  for (std::string_view line : lines) Add(line);
+  return *this;
+}
+
+Lines& Lines::Raw(std::string_view text) {
+  text_.append(text);
+  return *this;
+}
+
+}  // namespace tessella::codegen
