@@ -1,6 +1,7 @@
 // Screen and record images: the conversions every generator and file format relies on.
 #include <gtest/gtest.h>
 
+#include "codegen/blank_nine.h"
 #include "codegen/text_lines.h"
 #include "console/console.h"
 #include "console/screen_image.h"
@@ -51,3 +52,20 @@ TEST(TextLines, NumbersAndLineEndsAsGeneratedCodeWritesThem) {
 
 }  // namespace
 }  // namespace tessella::console
+
+namespace tessella::codegen {
+namespace {
+
+TEST(BlankNine, WholeCellsOnlyAndCharacterPairsLeftToRight) {
+  // Cell 1 is a blank in attribute 9; cell 2 has attribute 32 and cell 3 character 9,
+  // which together look like the pair 32, 9 across a cell boundary.
+  const auto image = console::ScreenImage::FromPairs(std::string(" \x09" "a\x20" "\x09\x07", 6), 3);
+  const auto fixed = ApplyBlankNine(image);
+  EXPECT_EQ(fixed.attr(1, 1), 15);
+  EXPECT_EQ(fixed.attr(1, 2), 0x20);
+  EXPECT_EQ(fixed.ch(1, 3), 9);
+  EXPECT_EQ(ApplyBlankNineToChars(" \t\t \t"), " \x0F\t \x0F");
+}
+
+}  // namespace
+}  // namespace tessella::codegen
