@@ -5,19 +5,12 @@
 #include <algorithm>
 
 #include "console/console.h"
+#include "console/rect.h"
 #include "editor/editor.h"
 
 namespace tessella::areas {
 
-struct Rect {
-  int top = 0;
-  int left = 0;
-  int bottom = 0;
-  int right = 0;
-  int width() const { return std::max(0, right - left + 1); }
-  int height() const { return std::max(0, bottom - top + 1); }
-  bool empty() const { return width() == 0 || height() == 0; }
-};
+using console::Rect;
 
 // The area clipped to rows 1..last_row and columns 1..C.
 inline Rect ClipArea(const console::Console& con, const editor::AreaCorners& a, int last_row) {
