@@ -15,12 +15,12 @@ using tessella::console::MouseRecord;
 
 // Hands out a space for the title, then `events` records cycling through a few keys
 // and clicks, then ends the session.
-class EndlessHost : public tessella::platform::Host {
+class EndlessHost : public tessella::ports::Host {
  public:
   explicit EndlessHost(long events) : left_(events + 1) {}
   std::optional<InputRecord> Poll() override { return Wait(); }
   InputRecord Wait() override {
-    if (left_-- <= 0) throw tessella::platform::SessionEnd{0};
+    if (left_-- <= 0) throw tessella::ports::SessionEnd{0};
     static const InputRecord kCycle[] = {
         KeyRecord{0, 0x47, false},  // Home
         KeyRecord{0, 0x4F, false},  // End

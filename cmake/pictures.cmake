@@ -1,5 +1,5 @@
 # Pictures (title, toolbar, help screens, message boxes) are text files in
-# src/help/pictures/. The picgen tool checks them and turns them into one generated
+# src/ui/pictures/. The picgen tool checks them and turns them into one generated
 # source file of screen images; a mistake in a picture stops the build with its
 # file and line.
 set(TESSELLA_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
@@ -10,7 +10,7 @@ add_executable(tessella_picgen
 target_include_directories(tessella_picgen PRIVATE ${CMAKE_SOURCE_DIR}/src)
 
 file(GLOB TESSELLA_PICTURE_FILES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/help/pictures/*.pic)
+  ${CMAKE_SOURCE_DIR}/src/ui/pictures/*.pic)
 list(SORT TESSELLA_PICTURE_FILES)
 
 set(TESSELLA_PICTURE_SOURCES ${TESSELLA_GENERATED_DIR}/pictures.cpp)

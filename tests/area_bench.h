@@ -13,9 +13,9 @@
 
 #include "console/console.h"
 #include "console/input.h"
-#include "editor/editor.h"
-#include "editor/main_loop.h"
-#include "platform/host.h"
+#include "core/editor.h"
+#include "app/main_loop.h"
+#include "ports/host.h"
 #include "platform/replay_script.h"
 #include "fake_host.h"
 
@@ -52,7 +52,7 @@ struct AreaBench {
   BenchHost screens{console};
   FakeHost& host = screens.host;
   console::Input input{host};
-  editor::Editor ed{console, input, host};
+  core::Editor ed{console, input, host};
 
   explicit AreaBench(int rows = 35, int cols = 90) : console(rows, cols) {
     console.SetColor(1, 15);
@@ -73,8 +73,8 @@ struct AreaBench {
   void Run(std::string_view script) {
     host.Queue(script);
     try {
-      for (;;) editor::RunPass(ed);
-    } catch (const platform::SessionEnd&) {
+      for (;;) app::RunPass(ed);
+    } catch (const ports::SessionEnd&) {
     }
   }
 

@@ -136,7 +136,7 @@ TEST(AreaPaste, StoredHeightBeyondTheImageWritesOnlyTheRowsItHolds) {
   b.ed.area_buffer = {two_rows, 3, 6};
   b.ed.cursor_row = 10;
   b.ed.cursor_col = 10;
-  editor::Event ev;
+  core::Event ev;
   areas::Paste(b.ed, ev);
 
   EXPECT_EQ(b.Region(10, 10, 11, 12), two_rows);
@@ -184,7 +184,7 @@ TEST(AreaCut, CornersPastTheConsoleEdgeNeitherScrollNorSkewTheBuffer) {
   b.ed.area = {33, 85, 36, 95};
   b.ed.flag_first = 2;
   b.ed.flag_last = 5;
-  editor::Event ev;
+  core::Event ev;
   areas::Cut(b.ed, ev);
 
   EXPECT_TRUE(IsPattern(b, 1, 1)) << "the page did not scroll";

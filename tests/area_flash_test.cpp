@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "area_bench.h"
-#include "areas/area_flash.h"
-#include "help/catalogue.h"
+#include "core/area_flash.h"
+#include "ui/catalogue.h"
 
 namespace tessella {
 namespace {
@@ -24,7 +24,7 @@ TEST(AreaFlash, ShadesTheAreaDuringTheHalfSecondThenLeavesNoTrace) {
   b.ed.area = {4, 6, 7, 12};
   const std::string before = b.console.Snapshot();
 
-  areas::FlashArea(b.ed);
+  core::FlashArea(b.ed);
 
   ASSERT_EQ(b.screens.at_pause.size(), 1u);
   EXPECT_EQ(b.host.slept_ms, 500);
@@ -50,7 +50,7 @@ TEST(AreaFlash, AreaPastTheEdgesShadesOnlyTheWorkScreenAndScrollsNothing) {
   b.ed.area = {32, 86, 40, 100};
   const std::string before = b.console.Snapshot();
 
-  areas::FlashArea(b.ed);
+  core::FlashArea(b.ed);
 
   const std::string& seen = b.screens.at_pause.at(0);
   EXPECT_EQ(At(seen, 90, 34, 90), (std::pair{176, 0x4E}));
@@ -74,11 +74,11 @@ TEST(AreaWarning, BeepsShowsTheBoxUntilAnyInputAndRestoresEverything) {
     b.host.Queue("key Alt-Q\n");
     const std::string before = b.console.Snapshot();
 
-    areas::TwoCornerWarning(b.ed);
+    core::TwoCornerWarning(b.ed);
 
     EXPECT_EQ(b.host.beeps, 1);
     ASSERT_EQ(b.screens.at_wait.size(), 1u);
-    const auto& box = help::GetPicture("two_corners");
+    const auto& box = ui::GetPicture("two_corners");
     const std::string& seen = b.screens.at_wait[0];
     EXPECT_EQ(At(seen, 90, 6, 27), (std::pair<int, int>{static_cast<unsigned char>(box.image[0]),
                                                          static_cast<unsigned char>(box.image[1])}));
@@ -95,7 +95,7 @@ TEST(AreaWarning, WaitsInTheStandardMouseModeSoMovesDoNotEndIt) {
   AreaBench b;
   b.input.SetMouseMode(console::MouseMode::kTracking);
   b.host.Queue("move 3 3\nmove 4 4\nkey Esc\n");
-  areas::TwoCornerWarning(b.ed);
+  core::TwoCornerWarning(b.ed);
   EXPECT_EQ(b.host.pending(), 0u);
   EXPECT_EQ(b.input.mouse_mode(), console::MouseMode::kStandard);
 }
@@ -105,11 +105,11 @@ TEST(AreaFlags, ConfirmedFlagsWithCornersOffTheScreenAreNoArea) {
   AreaBench b;
   b.ed.flag_first = 5;
   b.ed.flag_last = 9;
-  for (const editor::AreaCorners a : {editor::AreaCorners{0, 0, 9, 10}, editor::AreaCorners{5, 0, 9, 10},
-                                      editor::AreaCorners{5, 10, 4, 9}}) {
+  for (const core::AreaCorners a : {core::AreaCorners{0, 0, 9, 10}, core::AreaCorners{5, 0, 9, 10},
+                                      core::AreaCorners{5, 10, 4, 9}}) {
     b.ed.area = a;
-    EXPECT_FALSE(areas::HasArea(b.ed)) << a.r1 << "," << a.c1 << "," << a.r2 << "," << a.c2;
-    EXPECT_FALSE(areas::HasTwoRowArea(b.ed));
+    EXPECT_FALSE(core::HasArea(b.ed)) << a.r1 << "," << a.c1 << "," << a.r2 << "," << a.c2;
+    EXPECT_FALSE(core::HasTwoRowArea(b.ed));
   }
 }
 
@@ -118,9 +118,9 @@ TEST(AreaFlags, RequireWarnsOnlyWhenTheTestFails) {
   b.host.Queue("key Space\nkey Space\n");
   b.ed.area = {6, 2, 6, 8};
   b.ed.flag_first = b.ed.flag_last = 6;  // one row
-  EXPECT_TRUE(areas::RequireArea(b.ed));
+  EXPECT_TRUE(core::RequireArea(b.ed));
   EXPECT_EQ(b.host.beeps, 0);
-  EXPECT_FALSE(areas::RequireTwoRowArea(b.ed));
+  EXPECT_FALSE(core::RequireTwoRowArea(b.ed));
   EXPECT_EQ(b.host.beeps, 1);
   EXPECT_EQ(b.host.pending(), 1u);
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "area_bench.h"
-#include "areas/clipboard.h"
+#include "core/clipboard.h"
 #include "console/input.h"
 #include "platform/replay_host.h"
 #include "replay_fixture.h"
@@ -26,15 +26,15 @@ TEST(AreaClipboardHandOff, ExactBytesReachTheClipboardAndTheDump) {
   console::Console con;
   platform::ReplayHost host(con, platform::ParseScript("dump handed\n"), dir);
   console::Input input(host);
-  editor::Editor ed(con, input, host);
+  core::Editor ed(con, input, host);
 
-  areas::HandToClipboard(ed, "an earlier text that is longer than nothing at all");
-  areas::HandToClipboard(ed, AllBytes());
+  core::HandToClipboard(ed, "an earlier text that is longer than nothing at all");
+  core::HandToClipboard(ed, AllBytes());
 
   ASSERT_TRUE(host.clipboard().has_value());
   EXPECT_EQ(*host.clipboard(), AllBytes()) << "the second hand-off replaces the first whole";
   // The dump is written when the program next asks for input.
-  EXPECT_THROW(host.Poll(), platform::SessionEnd);
+  EXPECT_THROW(host.Poll(), ports::SessionEnd);
   EXPECT_EQ(testing::ReadFile(dir / "handed.clip"), AllBytes());
 }
 
@@ -43,7 +43,7 @@ TEST(AreaClipboardHandOff, AClipboardThatCannotBeWrittenIsPassedOverSilently) {
   b.PaintPattern();
   const std::string screen = b.console.Snapshot();
   b.host.clipboard_fails = true;
-  EXPECT_NO_THROW(areas::HandToClipboard(b.ed, "text"));
+  EXPECT_NO_THROW(core::HandToClipboard(b.ed, "text"));
   EXPECT_FALSE(b.host.clipboard.has_value());
   EXPECT_EQ(b.host.beeps, 0);
   EXPECT_TRUE(b.console.Snapshot() == screen) << "no message";

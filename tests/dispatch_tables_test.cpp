@@ -5,8 +5,8 @@
 
 #include "app/session.h"
 #include "console/keys.h"
-#include "editor/key_table.h"
-#include "editor/menu_table.h"
+#include "app/key_table.h"
+#include "app/menu_table.h"
 #include "fake_host.h"
 #include "replay_fixture.h"
 
@@ -17,48 +17,48 @@ using testing::Replay;
 
 TEST(KeyTable, EveryKeyNumberHasOneCommand) {
   std::set<int> seen;
-  for (const auto& entry : editor::KeyTable()) {
+  for (const auto& entry : app::KeyTable()) {
     EXPECT_TRUE(seen.insert(entry.keynumber).second) << entry.name;
     EXPECT_NE(entry.command, nullptr) << entry.name;
   }
   // Printable keys, Tab (neutralised to 0) and mouse events are not in the table: they
   // go down the typing path.
-  EXPECT_EQ(editor::FindKey('a'), nullptr);
-  EXPECT_EQ(editor::FindKey(0), nullptr);
-  EXPECT_EQ(editor::FindKey(keys::kTab), nullptr);
-  EXPECT_NE(editor::FindKey(keys::kAltX), nullptr);
+  EXPECT_EQ(app::FindKey('a'), nullptr);
+  EXPECT_EQ(app::FindKey(0), nullptr);
+  EXPECT_EQ(app::FindKey(keys::kTab), nullptr);
+  EXPECT_NE(app::FindKey(keys::kAltX), nullptr);
 }
 
 TEST(MenuTable, CodesBecomeKeysWithTheirSideEffects) {
   Replay r("");
   auto& ed = r.ed();
-  editor::Event ev;
-  editor::TranslateMenuCode(ed, ev, 13);
+  core::Event ev;
+  app::TranslateMenuCode(ed, ev, 13);
   EXPECT_EQ(ev.keynumber, keys::kAltS);
   EXPECT_TRUE(ed.save_as);
   ev = {};
-  editor::TranslateMenuCode(ed, ev, 14);
+  app::TranslateMenuCode(ed, ev, 14);
   EXPECT_TRUE(ed.save_part);
   ev = {};
   const int col = ed.cursor_col;
-  editor::TranslateMenuCode(ed, ev, 44);
+  app::TranslateMenuCode(ed, ev, 44);
   EXPECT_EQ(ev.keynumber, keys::kAltK);
   EXPECT_EQ(ed.cursor_col, col + 1);
   ev = {};
-  editor::TranslateMenuCode(ed, ev, 25);
+  app::TranslateMenuCode(ed, ev, 25);
   EXPECT_EQ(ev.keynumber, keys::kDigit0);
-  editor::TranslateMenuCode(ed, ev, 214);
+  app::TranslateMenuCode(ed, ev, 214);
   EXPECT_EQ(ev.keynumber, keys::kDigit9);
   for (int none : {0, 10, 16, 20, 40, 46, 215}) {
     ev = {};
-    editor::TranslateMenuCode(ed, ev, none);
+    app::TranslateMenuCode(ed, ev, none);
     EXPECT_EQ(ev.keynumber, 0) << none;
   }
-  EXPECT_THROW(editor::TranslateMenuCode(ed, ev, 15), platform::SessionEnd);
+  EXPECT_THROW(app::TranslateMenuCode(ed, ev, 15), ports::SessionEnd);
   // Every code with a command leads to a key the key table knows.
-  for (const auto& entry : editor::MenuTable()) {
-    if (entry.effect != editor::MenuEffect::kExitProgram) {
-      EXPECT_NE(editor::FindKey(entry.keynumber), nullptr) << entry.code;
+  for (const auto& entry : app::MenuTable()) {
+    if (entry.effect != app::MenuEffect::kExitProgram) {
+      EXPECT_NE(app::FindKey(entry.keynumber), nullptr) << entry.code;
     }
   }
 }

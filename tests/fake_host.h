@@ -10,12 +10,12 @@
 #include <string_view>
 
 #include "console/input_record.h"
-#include "platform/host.h"
+#include "ports/host.h"
 #include "platform/replay_script.h"
 
 namespace tessella::testing {
 
-class FakeHost final : public platform::Host {
+class FakeHost final : public ports::Host {
  public:
   void Push(console::InputRecord record) { records_.push_back(record); }
   // Queues the input records of replay script lines (dump lines are skipped).
@@ -30,7 +30,7 @@ class FakeHost final : public platform::Host {
   console::InputRecord Wait() override {
     ++waits;
     if (waits == fail_at_wait) throw std::runtime_error("input failed");
-    if (records_.empty()) throw platform::SessionEnd{0};
+    if (records_.empty()) throw ports::SessionEnd{0};
     if (on_wait) on_wait();
     console::InputRecord record = records_.front();
     records_.pop_front();
@@ -47,7 +47,7 @@ class FakeHost final : public platform::Host {
   }
   void SetMouseTracking(bool on) override { tracking = on; }
   bool RequestSize(int rows, int cols) override {
-    return accept_sizes && platform::ConsoleSizeIsUsable(rows, cols);
+    return accept_sizes && ports::ConsoleSizeIsUsable(rows, cols);
   }
   void Finish() override {}
 

@@ -5,7 +5,7 @@
 
 #include "console/console.h"
 #include "console/input.h"
-#include "help/catalogue.h"
+#include "ui/catalogue.h"
 #include "help/help_menu.h"
 #include "fake_host.h"
 
@@ -48,7 +48,7 @@ class HelpMenuTest : public ::testing::Test {
   std::string With(std::initializer_list<std::string_view> pictures) {
     console::Console c;
     c.Restore(before_);
-    for (std::string_view picture : pictures) DrawPicture(c, picture);
+    for (std::string_view picture : pictures) ui::DrawPicture(c, picture);
     return c.Snapshot();
   }
   std::string With(std::string_view picture) { return With({picture}); }

@@ -14,8 +14,8 @@ struct ArrowSession {
   console::Console con;
   platform::ReplayHost host;
   console::Input input;
-  editor::Editor ed;
-  editor::Event ev;
+  core::Editor ed;
+  core::Event ev;
 
   ArrowSession() : con(35, 90), host(con, {}, {}), input(host), ed(con, input, host) {}
   void Put(int row, int col, int ch) { con.WriteChars(row, col, std::string(1, static_cast<char>(ch))); }
@@ -27,7 +27,7 @@ TEST(LineChartCharacter, LeftInEveryCellAndTurnedIntoACrossingForGood) {
   s.ed.lines.pending = 196;  // ─ from the chart, no line mode
   s.Put(10, 42, 179);        // │
   s.Put(10, 44, 179);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(ArrowRight(s.ed, s.ev), editor::Next::kBookkeeping);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(ArrowRight(s.ed, s.ev), core::Next::kBookkeeping);
   EXPECT_EQ(s.At(10, 41), 196);  // ─
   EXPECT_EQ(s.At(10, 42), 197);  // ┼ where it crossed
   EXPECT_EQ(s.At(10, 43), 197);  // and ┼ from then on
@@ -39,7 +39,7 @@ TEST(LineChartCharacter, LeftInEveryCellAndTurnedIntoACrossingForGood) {
 TEST(LineChartCharacter, NothingPendingOnlyMovesAndRemembersTheCell) {
   ArrowSession s;
   s.Put(11, 40, 'Q');
-  EXPECT_EQ(ArrowDown(s.ed, s.ev), editor::Next::kBookkeeping);
+  EXPECT_EQ(ArrowDown(s.ed, s.ev), core::Next::kBookkeeping);
   EXPECT_EQ(s.At(11, 40), 'Q');
   EXPECT_EQ(s.ed.cursor_row, 11);
   EXPECT_EQ(s.ed.lines.found, 'Q');

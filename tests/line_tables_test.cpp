@@ -13,7 +13,7 @@
 namespace tessella::areas {
 namespace {
 
-using editor::Direction;
+using core::Direction;
 
 std::string Bytes(std::initializer_list<int> codes) {
   std::string s;
@@ -60,22 +60,22 @@ TEST(LineCrossings, OnlyTheLineCharactersCross) {
 }
 
 TEST(LineTurns, CornerByDirectionPreviousKeyAndStyle) {
-  Turn t = TurnFor(Direction::kUp, keys::kLeft, 0);
+  Turn t = TurnFor(core::Direction::kUp, keys::kLeft, 0);
   EXPECT_EQ(t.corner, 200);  // ╚
   EXPECT_EQ(t.rules, TurnRules::kUpRight);
-  t = TurnFor(Direction::kRight, keys::kUp, 3);
+  t = TurnFor(core::Direction::kRight, keys::kUp, 3);
   EXPECT_EQ(t.corner, 213);  // ╒
   EXPECT_EQ(t.rules, TurnRules::kDownRight);
-  t = TurnFor(Direction::kLeft, keys::kDown, 2);
+  t = TurnFor(core::Direction::kLeft, keys::kDown, 2);
   EXPECT_EQ(t.corner, 189);  // ╜
   EXPECT_EQ(t.rules, TurnRules::kUpLeft);
-  EXPECT_EQ(TurnFor(Direction::kDown, keys::kRight, 1).corner, 191);  // ┐
+  EXPECT_EQ(TurnFor(core::Direction::kDown, keys::kRight, 1).corner, 191);  // ┐
   // Straight on, reversing, or after another key: no corner.
-  EXPECT_EQ(TurnFor(Direction::kDown, keys::kDown, 0).corner, 0);
-  EXPECT_EQ(TurnFor(Direction::kDown, keys::kUp, 0).corner, 0);
-  EXPECT_EQ(TurnFor(Direction::kUp, keys::kEnter, 1).corner, 0);
+  EXPECT_EQ(TurnFor(core::Direction::kDown, keys::kDown, 0).corner, 0);
+  EXPECT_EQ(TurnFor(core::Direction::kDown, keys::kUp, 0).corner, 0);
+  EXPECT_EQ(TurnFor(core::Direction::kUp, keys::kEnter, 1).corner, 0);
   // Blocks turn without corners.
-  EXPECT_EQ(TurnFor(Direction::kUp, keys::kLeft, 4).corner, 0);
+  EXPECT_EQ(TurnFor(core::Direction::kUp, keys::kLeft, 4).corner, 0);
 }
 
 TEST(LineTurns, CornerJoinsTheLineItLandsOn) {

@@ -4,8 +4,8 @@
 
 #include "console/cp437.h"
 #include "console/keys.h"
-#include "editor/page_moves.h"
-#include "editor/toolbar_table.h"
+#include "core/page_moves.h"
+#include "app/toolbar_table.h"
 #include "replay_fixture.h"
 
 namespace tessella {
@@ -178,9 +178,9 @@ TEST(ChoosingAnArea, RowAboveGivesTheFirstRowAsBottomAndToolbarCornerIsNotAComma
 }
 
 TEST(Toolbar, TableOrderDecidesSharedColumns) {
-  using editor::FindToolbarEntry;
-  using editor::ToolbarAction;
-  using editor::ToolbarButton;
+  using app::FindToolbarEntry;
+  using app::ToolbarAction;
+  using app::ToolbarButton;
   EXPECT_EQ(FindToolbarEntry(ToolbarButton::kLeft, 28)->keynumber, keys::kF12);
   EXPECT_EQ(FindToolbarEntry(ToolbarButton::kLeft, 46)->keynumber, keys::kF3);
   EXPECT_EQ(FindToolbarEntry(ToolbarButton::kRight, 46)->action, ToolbarAction::kLineStyle);
@@ -222,17 +222,17 @@ TEST(PageMoves, PgDnStopsAtPageOneThousand) {
 TEST(PageMoves, PgDnAndPgUpCarryThePagesThroughTheRowStore) {
   Replay r("");
   auto& ed = r.ed();
-  editor::Event ev;
+  core::Event ev;
   ed.console.WriteChars(3, 1, "page one");
-  editor::PageDown(ed, ev);
-  editor::Bookkeeping(ed, keys::kPgDn);
+  core::PageDown(ed, ev);
+  core::Bookkeeping(ed, keys::kPgDn);
   EXPECT_EQ(ed.store.current, 34);
   EXPECT_EQ(ed.page_number, 1);
   EXPECT_EQ(ed.console.AtOutput(3, 1).ch, ' ');  // the blank next page
   EXPECT_EQ(ed.store.row(2)[0], 'p');
   ed.console.WriteChars(1, 1, "page two");
-  editor::PageUp(ed, ev);
-  editor::Bookkeeping(ed, keys::kPgUp);
+  core::PageUp(ed, ev);
+  core::Bookkeeping(ed, keys::kPgUp);
   EXPECT_EQ(ed.store.current, 0);
   EXPECT_EQ(ed.page_number, 0);
   EXPECT_EQ(ed.cursor_row, 1);
@@ -244,14 +244,14 @@ TEST(PageMoves, TallConsolesNeverPageOutsideTheRowStore) {
   Replay r("");
   auto& ed = r.ed();
   ed.console.SetSize(200, 90);
-  editor::Event ev;
+  core::Event ev;
   for (int i = 0; i < 400; ++i) {
-    editor::PageDown(ed, ev);
-    editor::Bookkeeping(ed, keys::kPgDn);
+    core::PageDown(ed, ev);
+    core::Bookkeeping(ed, keys::kPgDn);
   }
-  EXPECT_LE(ed.store.current + ed.rows() - 2, editor::RowStore::kLastIndex);
-  editor::CommitPage(ed);
-  EXPECT_LE(ed.store.current + ed.rows() - 2, editor::RowStore::kLastIndex);
+  EXPECT_LE(ed.store.current + ed.rows() - 2, core::RowStore::kLastIndex);
+  core::CommitPage(ed);
+  EXPECT_LE(ed.store.current + ed.rows() - 2, core::RowStore::kLastIndex);
 }
 
 TEST(PageMoves, CommitPageStoresThePageAndShowsItAgain) {
@@ -259,7 +259,7 @@ TEST(PageMoves, CommitPageStoresThePageAndShowsItAgain) {
   ASSERT_EQ(r.ed().last_page_index, 1);
   auto& ed = r.ed();
   ed.console.WriteChars(5, 1, "keep me");
-  editor::CommitPage(ed);
+  core::CommitPage(ed);
   EXPECT_EQ(ed.store.current, 0);
   EXPECT_EQ(ed.store.row(4)[0], 'k');
   EXPECT_EQ(ed.console.AtOutput(5, 1).ch, 'k');

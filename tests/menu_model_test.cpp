@@ -6,7 +6,7 @@
 #include <string>
 
 #include "editor/menu_model.h"
-#include "editor/menu_table.h"
+#include "app/menu_table.h"
 
 namespace tessella::editor {
 namespace {
@@ -14,9 +14,9 @@ namespace {
 using namespace menu;
 
 bool HasCommand(int code) {
-  const auto table = MenuTable();
+  const auto table = app::MenuTable();
   return std::any_of(table.begin(), table.end(),
-                     [code](const MenuEntry& e) { return e.code == code; });
+                     [code](const app::MenuEntry& e) { return e.code == code; });
 }
 
 TEST(MenuModel, BlockPositionsMatchTheLayoutOfTheList) {

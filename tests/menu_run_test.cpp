@@ -6,7 +6,7 @@
 
 #include "console/input.h"
 #include "editor/menus.h"
-#include "help/catalogue.h"
+#include "ui/catalogue.h"
 #include "platform/replay_host.h"
 #include "platform/replay_script.h"
 
@@ -20,7 +20,7 @@ struct MenuSession {
   console::Console con;
   platform::ReplayHost host;
   console::Input input;
-  Editor ed;
+  core::Editor ed;
   bool script_ran_out = false;
 
   explicit MenuSession(std::string_view script, int rows = 35, int cols = 90)
@@ -30,7 +30,7 @@ struct MenuSession {
   int Run() {
     try {
       return RunMenu(ed);
-    } catch (const platform::SessionEnd&) {
+    } catch (const ports::SessionEnd&) {
       script_ran_out = true;
       return -1;
     }
@@ -54,7 +54,7 @@ int CodeOf(std::string_view script) {
 
 // Whether the picture's characters and colours stand in its rectangle on page 1.
 bool PictureShown(const MenuSession& s, std::string_view name) {
-  const auto& p = help::GetPicture(name);
+  const auto& p = ui::GetPicture(name);
   size_t at = 0;
   for (int row = p.top; row <= p.bottom; ++row) {
     for (int col = p.left; col <= p.right; ++col, at += 2) {

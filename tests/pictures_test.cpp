@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "help/catalogue.h"
+#include "ui/catalogue.h"
 #include "help/help_menu.h"
 
-namespace tessella::help {
+namespace tessella::ui {
 namespace {
 
 std::string RowText(const Picture& p, int row) {
@@ -182,7 +182,7 @@ TEST(Pictures, BoxFramesAreWhole) {
 TEST(Pictures, HelpMenuItemsStandInTheirBands) {
   const Picture& menu = GetPicture("help_menu");
   const int band_left[] = {12, 33, 54};
-  for (const HelpItem& item : HelpItems()) {
+  for (const help::HelpItem& item : help::HelpItems()) {
     const int left = band_left[item.band] - menu.left;
     const auto at = RowText(menu, item.row).find(item.title, left);
     ASSERT_NE(at, std::string::npos) << item.title;
@@ -239,4 +239,4 @@ TEST(Pictures, ColourChartLeavesTheSampleGridBlank) {
 }
 
 }  // namespace
-}  // namespace tessella::help
+}  // namespace tessella::ui

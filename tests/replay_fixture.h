@@ -49,7 +49,7 @@ struct Replay {
   }
 
   console::Console& console() { return session->console(); }
-  editor::Editor& ed() { return session->editor(); }
+  core::Editor& ed() { return session->editor(); }
   platform::ReplayHost& host() { return app::ReplayHostOf(*session); }
 
   console::Cell cell(int row, int col) { return console().AtDisplayed(row, col); }

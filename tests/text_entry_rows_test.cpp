@@ -3,16 +3,16 @@
 
 #include <string>
 
-#include "editor/row_store.h"
+#include "core/row_store.h"
 #include "editor/text_entry.h"
 #include "replay_fixture.h"
 
 namespace tessella {
 namespace {
 
-using editor::Event;
-using editor::Next;
-using editor::RowStore;
+using core::Event;
+using core::Next;
+using core::RowStore;
 using testing::Replay;
 
 TEST(Enter, NewLineAtTheMarginPushesTheBeforePictureAndDropsTheArea) {
@@ -54,8 +54,8 @@ TEST(Margin, ChosenFromTheMenuTheCursorStaysWhereItWas) {
   Replay r("");
   auto& ed = r.ed();
   ed.cursor_col = 10 - 1;  // the main loop lowers the column before a menu command
-  Event ev;
-  EXPECT_EQ(editor::MarginOn(ed, ev), Next::kLoopTop);
+  core::Event ev;
+  EXPECT_EQ(editor::MarginOn(ed, ev), core::Next::kLoopTop);
   EXPECT_EQ(ed.left_margin, 10);
   EXPECT_EQ(ed.cursor_col, 10);
 
@@ -96,8 +96,8 @@ TEST(DeleteRow, DelAtColumnOnePullsRowsUpAndTheNextPageFirstRowArrives) {
 }
 
 // The last page of the row store: the page's last row is the store's last index.
-void GoToTheEndOfTheStore(editor::Editor& ed) {
-  ed.store.current = RowStore::kLastIndex - (ed.rows() - 2);
+void GoToTheEndOfTheStore(core::Editor& ed) {
+  ed.store.current = core::RowStore::kLastIndex - (ed.rows() - 2);
   ed.store.LoadPage(ed.console);
 }
 
@@ -110,9 +110,9 @@ TEST(EndOfTheDocument, TypingOnTheLastCellKeepsTheCharacterWhenNoRowIsLeft) {
   ed.cursor_row = 34;
   ed.cursor_col = 90;
   ed.before = ed.console.Snapshot();
-  Event ev;
+  core::Event ev;
   ev.key = "Q";
-  EXPECT_EQ(editor::Type(ed, ev), Next::kBookkeeping);
+  EXPECT_EQ(editor::Type(ed, ev), core::Next::kBookkeeping);
   EXPECT_EQ(r.cell(34, 90).ch, 'Q');
   EXPECT_EQ(ed.cursor_row, 34);
   EXPECT_EQ(ed.cursor_col, 90);
@@ -133,21 +133,21 @@ TEST(EndOfTheDocument, InsertAndDeleteOnTheLastRowsStayInsideTheStore) {
   Replay r("");
   auto& ed = r.ed();
   GoToTheEndOfTheStore(ed);
-  Event ev;
+  core::Event ev;
   ed.cursor_row = 34;
   ed.cursor_col = 1;
   ed.console.PutText(34, 1, 1, 15, "end");
   ed.before = ed.console.Snapshot();
-  EXPECT_EQ(editor::EnterKey(ed, ev), Next::kLoopTop);
-  EXPECT_EQ(ed.store.row(RowStore::kLastIndex).substr(0, 1), "e");
+  EXPECT_EQ(editor::EnterKey(ed, ev), core::Next::kLoopTop);
+  EXPECT_EQ(ed.store.row(core::RowStore::kLastIndex).substr(0, 1), "e");
 
   ed.cursor_col = 1;
-  EXPECT_EQ(editor::DeleteKey(ed, ev), Next::kLoopTop);
+  EXPECT_EQ(editor::DeleteKey(ed, ev), core::Next::kLoopTop);
   EXPECT_EQ(r.text(34, 1, 3), "end");  // the removed row is copied to the last index
 
   // A page that reaches past the store (a console taller than the store's end allows):
   // rows beyond the last index are neither read nor written.
-  ed.store.current = RowStore::kLastIndex - 5;
+  ed.store.current = core::RowStore::kLastIndex - 5;
   ed.cursor_row = 20;
   ed.cursor_col = 1;
   EXPECT_NO_THROW(editor::EnterKey(ed, ev));

@@ -110,7 +110,7 @@ TEST(TextColours, F3AndF4WrapRoundAndTheLabelShowsTheNewColours) {
   EXPECT_EQ(r.cell(35, 45).attr, Attribute(0, 0));  // the live label at its own place
 
   // The label printed by the command itself, before the toolbar is redrawn.
-  editor::Event ev;
+  core::Event ev;
   editor::NextBackColour(ed, ev);
   EXPECT_EQ(ed.bgcolor, 1);
   EXPECT_EQ(r.text(35, 40, 55), " Txcolor BGcolor");

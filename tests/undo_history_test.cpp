@@ -3,24 +3,24 @@
 
 #include <string>
 
-#include "editor/undo_history.h"
+#include "core/undo_history.h"
 
 namespace tessella::editor {
 namespace {
 
 // A picture whose every cell record carries its own tag in the character byte.
-ScreenPicture Tagged(int rows, int cols, char first = 'a') {
-  ScreenPicture p{rows, cols, {}};
+core::ScreenPicture Tagged(int rows, int cols, char first = 'a') {
+  core::ScreenPicture p{rows, cols, {}};
   for (int i = 0; i < rows * cols; ++i) p.image += std::string{char(first + i), ' ', 7, ' '};
   return p;
 }
 
-ScreenPicture Named(const std::string& name) { return ScreenPicture{1, 1, name}; }
+core::ScreenPicture Named(const std::string& name) { return core::ScreenPicture{1, 1, name}; }
 
 TEST(UndoHistory, AFullRedoStackLosesItsOldestPictureNotItsEnd) {
-  UndoHistory h;
+  core::UndoHistory h;
   // More undos than the redo list has slots, with new changes in between.
-  ScreenPicture shown;
+  core::ScreenPicture shown;
   for (int i = 0; i < 30; ++i) {
     h.Push(Named("p"));
     ASSERT_TRUE(h.Undo(Named(std::string(1, 'r').append(std::to_string(i))), shown));
@@ -55,11 +55,11 @@ TEST(FitPicture, SmallerPictureIsPaddedBelowAndRight) {
 }
 
 TEST(FitPicture, NeverReadsBeyondAShortOrEmptyImage) {
-  ScreenPicture p = Tagged(2, 2);
+  core::ScreenPicture p = Tagged(2, 2);
   p.image.resize(4 * 3 - 1);  // the last record is cut short
   EXPECT_EQ(Chars(FitPicture(p, 2, 2, kPad)), "ab..");  // work row ab, toolbar cd cut off
   EXPECT_EQ(FitPicture(p, 2, 2, kPad).size(), 16u);
-  EXPECT_EQ(Chars(FitPicture(ScreenPicture{}, 2, 2, kPad)), "....");
+  EXPECT_EQ(Chars(FitPicture(core::ScreenPicture{}, 2, 2, kPad)), "....");
 }
 
 }  // namespace

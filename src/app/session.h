@@ -6,14 +6,14 @@
 
 #include "console/console.h"
 #include "console/input.h"
-#include "editor/editor.h"
-#include "platform/host.h"
+#include "core/editor.h"
+#include "ports/host.h"
 
 namespace tessella::app {
 
 class Session {
  public:
-  using HostFactory = std::function<std::unique_ptr<platform::Host>(const console::Console&)>;
+  using HostFactory = std::function<std::unique_ptr<ports::Host>(const console::Console&)>;
 
   explicit Session(const HostFactory& make_host);
 
@@ -22,17 +22,17 @@ class Session {
   int Run();
 
   console::Console& console() { return console_; }
-  platform::Host& host() { return *host_; }
-  editor::Editor& editor() { return *editor_; }
+  ports::Host& host() { return *host_; }
+  core::Editor& editor() { return *editor_; }
 
  private:
   console::Console console_;
-  std::unique_ptr<platform::Host> host_;
+  std::unique_ptr<ports::Host> host_;
   std::unique_ptr<console::Input> input_;
-  std::unique_ptr<editor::Editor> editor_;
+  std::unique_ptr<core::Editor> editor_;
 };
 
 // What a replay dump reports of the editor.
-platform::EditorStatus StatusOf(const editor::Editor& ed);
+ports::EditorStatus StatusOf(const core::Editor& ed);
 
 }  // namespace tessella::app

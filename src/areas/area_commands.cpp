@@ -3,22 +3,22 @@
 
 #include <string>
 
-#include "areas/area_bounds.h"
-#include "areas/area_flash.h"
+#include "core/area_bounds.h"
+#include "core/area_flash.h"
 
 namespace tessella::areas {
 namespace {
 
-using editor::Next;
+using core::Next;
 
 // The area buffer takes what is on the console inside the area. Its width and height
 // are those of the cells really read, so the image always matches them, even for
 // corners that Paste left past the console's edge.
-Rect ReadIntoBuffer(editor::Editor& ed) {
-  const Rect on = ClipArea(ed.console, ed.area, ed.rows());
+console::Rect ReadIntoBuffer(core::Editor& ed) {
+  const console::Rect on = ClipArea(ed.console, ed.area, ed.rows());
   auto& buffer = ed.area_buffer;
   if (on.empty()) {
-    buffer = editor::AreaBuffer{};
+    buffer = core::AreaBuffer{};
     return on;
   }
   buffer.image = ed.console.ReadRegion(on.top, on.left, on.bottom, on.right);
@@ -27,30 +27,30 @@ Rect ReadIntoBuffer(editor::Editor& ed) {
   return on;
 }
 
-void CursorToFirstCorner(editor::Editor& ed) {
+void CursorToFirstCorner(core::Editor& ed) {
   ed.cursor_row = ed.area.r1;
   ed.cursor_col = ed.area.c1;
 }
 
 }  // namespace
 
-Next Copy(editor::Editor& ed, editor::Event&) {
-  if (!RequireArea(ed)) return Next::kBookkeeping;
+core::Next Copy(core::Editor& ed, core::Event&) {
+  if (!RequireArea(ed)) return core::Next::kBookkeeping;
   FlashArea(ed);
   ed.lines.pending = 0;
   ReadIntoBuffer(ed);
   ed.SetOutputColour();
   CursorToFirstCorner(ed);
   ed.flag_first = ed.flag_last = 0;
-  return Next::kBookkeeping;
+  return core::Next::kBookkeeping;
 }
 
-Next Cut(editor::Editor& ed, editor::Event&) {
-  if (!RequireArea(ed)) return Next::kBookkeeping;
+core::Next Cut(core::Editor& ed, core::Event&) {
+  if (!RequireArea(ed)) return core::Next::kBookkeeping;
   auto& con = ed.console;
   // The second click reads the colours: the blank takes the background of the cell
   // under the second corner as it is before anything changes.
-  const Rect on = ClipArea(con, ed.area, ed.rows());
+  const console::Rect on = ClipArea(con, ed.area, ed.rows());
   const int fill_bg = on.empty() ? ed.bgcolor : con.AtOutput(on.bottom, on.right).attr / 16;
   ed.lines.pending = 0;
   ReadIntoBuffer(ed);
@@ -67,18 +67,18 @@ Next Cut(editor::Editor& ed, editor::Event&) {
   CursorToFirstCorner(ed);
   ed.SetOutputColour();
   ed.flag_first = ed.flag_last = 0;
-  return Next::kBookkeeping;
+  return core::Next::kBookkeeping;
 }
 
-Next CopyWholeScreen(editor::Editor& ed, editor::Event&) {
-  ed.area = editor::AreaCorners{1, 1, ed.rows() - 1, ed.cols()};
+core::Next CopyWholeScreen(core::Editor& ed, core::Event&) {
+  ed.area = core::AreaCorners{1, 1, ed.rows() - 1, ed.cols()};
   FlashArea(ed);
   ed.lines.pending = 0;
   ReadIntoBuffer(ed);
   ed.SetOutputColour();
   ed.cursor_row = 1;
   ed.cursor_col = 1;
-  return Next::kBookkeeping;
+  return core::Next::kBookkeeping;
 }
 
 }  // namespace tessella::areas

@@ -1,13 +1,13 @@
 #pragma once
 // Copy, Cut, Paste and Color of the selected area, and the whole-screen copy.
-#include "editor/command.h"
+#include "core/command.h"
 
 namespace tessella::areas {
 
-editor::Next Copy(editor::Editor& ed, editor::Event& ev);
-editor::Next Cut(editor::Editor& ed, editor::Event& ev);
-editor::Next Paste(editor::Editor& ed, editor::Event& ev);
-editor::Next Colour(editor::Editor& ed, editor::Event& ev);
-editor::Next CopyWholeScreen(editor::Editor& ed, editor::Event& ev);
+core::Next Copy(core::Editor& ed, core::Event& ev);
+core::Next Cut(core::Editor& ed, core::Event& ev);
+core::Next Paste(core::Editor& ed, core::Event& ev);
+core::Next Colour(core::Editor& ed, core::Event& ev);
+core::Next CopyWholeScreen(core::Editor& ed, core::Event& ev);
 
 }  // namespace tessella::areas

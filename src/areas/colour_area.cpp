@@ -1,20 +1,20 @@
 // Color: every cell of the area keeps its character and takes the typing colours.
 #include <string>
 
-#include "areas/area_bounds.h"
+#include "core/area_bounds.h"
 #include "areas/area_commands.h"
-#include "areas/area_flash.h"
+#include "core/area_flash.h"
 
 namespace tessella::areas {
 
-editor::Next Colour(editor::Editor& ed, editor::Event&) {
-  if (!RequireArea(ed)) return editor::Next::kBookkeeping;
+core::Next Colour(core::Editor& ed, core::Event&) {
+  if (!RequireArea(ed)) return core::Next::kBookkeeping;
   auto& con = ed.console;
   ed.lines.pending = 0;
   // The cells are rewritten as records rather than printed as text, so control
   // characters and 0 stay exactly what they were. Every row of the area is recoloured,
   // however tall the console.
-  const Rect on = ClipArea(con, ed.area, ed.rows());
+  const console::Rect on = ClipArea(con, ed.area, ed.rows());
   if (!on.empty()) {
     std::string records = con.ReadRegion(on.top, on.left, on.bottom, on.right);
     const char attr = static_cast<char>(console::Attribute(ed.txcolor, ed.bgcolor));
@@ -30,7 +30,7 @@ editor::Next Colour(editor::Editor& ed, editor::Event&) {
   ed.cursor_col = ed.area.c1;
   ed.flag_first = ed.flag_last = 0;
   ed.SetOutputColour();
-  return editor::Next::kBookkeeping;
+  return core::Next::kBookkeeping;
 }
 
 }  // namespace tessella::areas

@@ -9,20 +9,20 @@
 
 namespace tessella::areas {
 
-using editor::Direction;
-using editor::Editor;
-using editor::Next;
+using core::Direction;
+using core::Editor;
+using core::Next;
 
 namespace {
 
 // Lines are drawn in the typing colours. Writing cell by cell keeps the program
 // cursor, and the console's own text cursor, where they are.
-void Put(Editor& ed, int row, int col, int ch) {
+void Put(core::Editor& ed, int row, int col, int ch) {
   ed.console.PutText(row, col, ed.txcolor, ed.bgcolor, std::string(1, static_cast<char>(ch)));
 }
 
 // A straight run from (row, col): `first`, then `count` copies of `middle`, then `last`.
-void PutRow(Editor& ed, int row, int col, int first, int middle, int count, int last) {
+void PutRow(core::Editor& ed, int row, int col, int first, int middle, int count, int last) {
   Put(ed, row, col, first);
   for (int i = 1; i <= count; ++i) Put(ed, row, col + i, middle);
   Put(ed, row, col + count + 1, last);
@@ -30,7 +30,7 @@ void PutRow(Editor& ed, int row, int col, int first, int middle, int count, int 
 
 // The area as the last confirming click left it, when it lies on the work screen; a
 // corner off the work screen would draw into the toolbar line or past the edge.
-bool AreaOnWorkScreen(const Editor& ed) {
+bool AreaOnWorkScreen(const core::Editor& ed) {
   const auto& a = ed.area;
   return a.r1 >= 1 && a.r1 <= a.r2 && a.r2 <= ed.rows() - 1 && a.c1 >= 1 && a.c1 <= a.c2 &&
          a.c2 <= ed.cols();
@@ -38,7 +38,7 @@ bool AreaOnWorkScreen(const Editor& ed) {
 
 // Draws the style's box or straight line around the confirmed area; false when the
 // area is no shape (none confirmed, or a single cell).
-bool DrawShape(Editor& ed, const LineStyle& style) {
+bool DrawShape(core::Editor& ed, const LineStyle& style) {
   const int f1 = ed.flag_first;
   const int f2 = ed.flag_last;
   if (f1 == 0 || f2 == 0 || !AreaOnWorkScreen(ed)) return false;
@@ -69,33 +69,33 @@ bool DrawShape(Editor& ed, const LineStyle& style) {
   return false;
 }
 
-bool IsVertical(Direction d) { return d == Direction::kUp || d == Direction::kDown; }
+bool IsVertical(core::Direction d) { return d == core::Direction::kUp || d == core::Direction::kDown; }
 
-int PendingFor(const LineStyle& style, Direction d) {
+int PendingFor(const LineStyle& style, core::Direction d) {
   if (IsVertical(d)) return style.vertical;
-  return d == Direction::kLeft ? style.leftward : style.rightward;
+  return d == core::Direction::kLeft ? style.leftward : style.rightward;
 }
 
 // The block style has no corners. Where the direction turns, the cursor first steps
 // back into the cell the previous press left, so the move brings it back there and
 // the turning press overwrites that cell: the half block becomes a full one. True when
 // the cursor was stepped back.
-bool PushBackOnTurn(Editor& ed, Direction d) {
+bool PushBackOnTurn(core::Editor& ed, core::Direction d) {
   const int p = ed.previous_key;
   switch (d) {
-    case Direction::kUp:
+    case core::Direction::kUp:
       if (p != keys::kLeft) return false;
       ++ed.cursor_row;
       return true;
-    case Direction::kDown:
+    case core::Direction::kDown:
       if (p != keys::kRight) return false;
       --ed.cursor_row;
       return true;
-    case Direction::kLeft:
+    case core::Direction::kLeft:
       if (p != keys::kUp) return false;
       ++ed.cursor_col;
       return true;
-    case Direction::kRight:
+    case core::Direction::kRight:
       if (p != keys::kDown) return false;
       --ed.cursor_col;
       return true;
@@ -103,7 +103,7 @@ bool PushBackOnTurn(Editor& ed, Direction d) {
   return false;
 }
 
-Next Arrow(Editor& ed, Direction d) {
+core::Next Arrow(core::Editor& ed, core::Direction d) {
   auto& lines = ed.lines;
   const int style_index = StyleIndexOfMode(lines.mode);
   int corner = 0;
@@ -135,7 +135,7 @@ Next Arrow(Editor& ed, Direction d) {
 
   // The step back and the move cancel out; the line counter must not drift with them.
   const int line_counter = ed.line_counter;
-  if (editor::MoveCursor(ed, d) == editor::MoveResult::kRefused) return Next::kLoopTop;
+  if (core::MoveCursor(ed, d) == core::MoveResult::kRefused) return core::Next::kLoopTop;
   if (pushed_back) ed.line_counter = line_counter;
 
   lines.found = ed.console.AtOutput(ed.cursor_row, ed.cursor_col).ch;
@@ -146,19 +146,19 @@ Next Arrow(Editor& ed, Direction d) {
     // out of a block column (Left after Up, Right after Down): there the half block
     // is the corner.
     if (lines.mode == kModeBlock && !IsVertical(d) && lines.found == 219) {  // █
-      const int out_of_column = d == Direction::kLeft ? keys::kUp : keys::kDown;
+      const int out_of_column = d == core::Direction::kLeft ? keys::kUp : keys::kDown;
       if (ed.previous_key != out_of_column) lines.pending = 219;
     }
     Put(ed, ed.cursor_row, ed.cursor_col, lines.pending);
   }
-  return Next::kBookkeeping;
+  return core::Next::kBookkeeping;
 }
 
 }  // namespace
 
 const char* StyleGlyphs(int style) { return Style(style).glyphs.data(); }
 
-void LineStyleCommand(Editor& ed, const editor::Event& ev) {
+void LineStyleCommand(core::Editor& ed, const core::Event& ev) {
   if (ev.rgt) {
     ed.lines.style = (ed.lines.style + 1) % kStyleCount;
   } else if (ev.lft) {
@@ -173,9 +173,9 @@ void LineStyleCommand(Editor& ed, const editor::Event& ev) {
   ed.area.c1 = ed.area.c2 = 0;
 }
 
-Next ArrowUp(Editor& ed, editor::Event&) { return Arrow(ed, Direction::kUp); }
-Next ArrowDown(Editor& ed, editor::Event&) { return Arrow(ed, Direction::kDown); }
-Next ArrowLeft(Editor& ed, editor::Event&) { return Arrow(ed, Direction::kLeft); }
-Next ArrowRight(Editor& ed, editor::Event&) { return Arrow(ed, Direction::kRight); }
+core::Next ArrowUp(core::Editor& ed, core::Event&) { return Arrow(ed, core::Direction::kUp); }
+core::Next ArrowDown(core::Editor& ed, core::Event&) { return Arrow(ed, core::Direction::kDown); }
+core::Next ArrowLeft(core::Editor& ed, core::Event&) { return Arrow(ed, core::Direction::kLeft); }
+core::Next ArrowRight(core::Editor& ed, core::Event&) { return Arrow(ed, core::Direction::kRight); }
 
 }  // namespace tessella::areas

@@ -3,7 +3,7 @@
 
 namespace tessella::areas {
 
-editor::Next Paste(editor::Editor& ed, editor::Event&) {
+core::Next Paste(core::Editor& ed, core::Event&) {
   const auto& buffer = ed.area_buffer;
   auto& a = ed.area;
   a.r1 = ed.cursor_row;
@@ -14,7 +14,7 @@ editor::Next Paste(editor::Editor& ed, editor::Event&) {
   // holds: after Mark word the stored height may promise more rows than it has.
   if (buffer.width > 0 && !buffer.image.empty())
     ed.console.WriteRegion(a.r1, a.c1, a.r2, a.c2, buffer.image);
-  return editor::Next::kBookkeeping;
+  return core::Next::kBookkeeping;
 }
 
 }  // namespace tessella::areas

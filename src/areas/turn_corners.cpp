@@ -9,27 +9,27 @@
 namespace tessella::areas {
 namespace {
 
-using editor::Direction;
+using core::Direction;
 using enum TurnRules;
 
 // --- Which corner a turn leaves -----------------------------------------------------
 
 struct TurnEntry {
-  Direction d;
+  core::Direction d;
   int previous_key;
   std::array<int, 4> corners;  // by style index: ═║, ─│, ─║, ═│
   TurnRules rules;
 };
 
 constexpr TurnEntry kTurns[] = {
-    {Direction::kUp, keys::kLeft, {200, 192, 211, 212}, kUpRight},       // ╚ └ ╙ ╘
-    {Direction::kUp, keys::kRight, {188, 217, 189, 190}, kUpLeft},       // ╝ ┘ ╜ ╛
-    {Direction::kDown, keys::kRight, {187, 191, 183, 184}, kDownLeft},   // ╗ ┐ ╖ ╕
-    {Direction::kDown, keys::kLeft, {201, 218, 214, 213}, kDownRight},   // ╔ ┌ ╓ ╒
-    {Direction::kLeft, keys::kUp, {187, 191, 183, 184}, kDownLeft},      // ╗ ┐ ╖ ╕
-    {Direction::kLeft, keys::kDown, {188, 217, 189, 190}, kUpLeft},      // ╝ ┘ ╜ ╛
-    {Direction::kRight, keys::kDown, {200, 192, 211, 212}, kUpRight},    // ╚ └ ╙ ╘
-    {Direction::kRight, keys::kUp, {201, 218, 214, 213}, kDownRight},    // ╔ ┌ ╓ ╒
+    {core::Direction::kUp, keys::kLeft, {200, 192, 211, 212}, kUpRight},       // ╚ └ ╙ ╘
+    {core::Direction::kUp, keys::kRight, {188, 217, 189, 190}, kUpLeft},       // ╝ ┘ ╜ ╛
+    {core::Direction::kDown, keys::kRight, {187, 191, 183, 184}, kDownLeft},   // ╗ ┐ ╖ ╕
+    {core::Direction::kDown, keys::kLeft, {201, 218, 214, 213}, kDownRight},   // ╔ ┌ ╓ ╒
+    {core::Direction::kLeft, keys::kUp, {187, 191, 183, 184}, kDownLeft},      // ╗ ┐ ╖ ╕
+    {core::Direction::kLeft, keys::kDown, {188, 217, 189, 190}, kUpLeft},      // ╝ ┘ ╜ ╛
+    {core::Direction::kRight, keys::kDown, {200, 192, 211, 212}, kUpRight},    // ╚ └ ╙ ╘
+    {core::Direction::kRight, keys::kUp, {201, 218, 214, 213}, kDownRight},    // ╔ ┌ ╓ ╒
 };
 
 // --- How a corner joins what was in its cell --------------------------------------
@@ -186,7 +186,7 @@ const RuleSet& RulesOf(TurnRules rules) {
 
 }  // namespace
 
-Turn TurnFor(Direction d, int previous_key, int style_index) {
+Turn TurnFor(core::Direction d, int previous_key, int style_index) {
   if (style_index < 0 || style_index >= 4) return {};
   for (const TurnEntry& t : kTurns) {
     if (t.d == d && t.previous_key == previous_key) {

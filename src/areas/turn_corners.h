@@ -2,7 +2,7 @@
 // Turning a corner with the arrow keys: which corner the turning press leaves in the
 // cell where the previous press ended, and how that corner joins a line that was
 // already in the cell.
-#include "editor/text_entry.h"
+#include "core/cursor_moves.h"
 
 namespace tessella::areas {
 
@@ -17,7 +17,7 @@ struct Turn {
 // The corner for a press in direction `d` after the key `previous_key`, in the line
 // style of index 0-3 (the block style turns without corners). No corner when the
 // previous key was not an arrow at right angles to `d`.
-Turn TurnFor(editor::Direction d, int previous_key, int style_index);
+Turn TurnFor(core::Direction d, int previous_key, int style_index);
 
 // The corner to write when the cell held `found`: the junction of the corner with the
 // line found there, or `corner` unchanged when the rules name no such line.

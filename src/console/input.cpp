@@ -5,7 +5,7 @@ namespace tessella::console {
 void Input::SetMouseMode(MouseMode mode) {
   if (mode == mode_) return;
   mode_ = mode;
-  host_.SetMouseTracking(mode == MouseMode::kTracking);
+  source_.SetMouseTracking(mode == MouseMode::kTracking);
 }
 
 std::optional<std::string> Input::Deliver(const InputRecord& record) {
@@ -20,7 +20,7 @@ std::optional<std::string> Input::Deliver(const InputRecord& record) {
 }
 
 std::string Input::Poll() {
-  while (auto record = host_.Poll()) {
+  while (auto record = source_.Poll()) {
     if (auto key = Deliver(*record)) return *key;
   }
   return {};
@@ -28,7 +28,7 @@ std::string Input::Poll() {
 
 std::string Input::Wait() {
   for (;;) {
-    if (auto key = Deliver(host_.Wait())) return *key;
+    if (auto key = Deliver(source_.Wait())) return *key;
   }
 }
 

@@ -4,13 +4,13 @@
 #include <string>
 
 #include "console/key_string.h"
-#include "platform/host.h"
+#include "console/input_source.h"
 
 namespace tessella::console {
 
 class Input {
  public:
-  explicit Input(platform::Host& host) : host_(host) {}
+  explicit Input(InputSource& source) : source_(source) {}
 
   void SetMouseMode(MouseMode mode);
   MouseMode mouse_mode() const { return mode_; }
@@ -28,7 +28,7 @@ class Input {
  private:
   std::optional<std::string> Deliver(const InputRecord& record);
 
-  platform::Host& host_;
+  InputSource& source_;
   MouseMode mode_ = MouseMode::kStandard;
   int mouse_row_ = 0;
   int mouse_col_ = 0;

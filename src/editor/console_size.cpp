@@ -5,7 +5,7 @@
 
 #include "console/line_input.h"
 #include "editor/text_entry.h"
-#include "help/catalogue.h"
+#include "ui/catalogue.h"
 
 namespace tessella::editor {
 namespace {
@@ -31,14 +31,14 @@ int SizeFromText(const std::string& text, int extra) {
 
 }  // namespace
 
-Next ResetConsoleSize(Editor& ed, Event&) {
+core::Next ResetConsoleSize(core::Editor& ed, core::Event&) {
   auto& con = ed.console;
   const int old_rows = con.rows();
   const int old_cols = con.cols();
   const std::string work = con.ReadRegion(1, 1, old_rows - 1, old_cols);
   const std::string under = con.Snapshot();
 
-  help::DrawPicture(con, "screen_size");
+  ui::DrawPicture(con, "screen_size");
   con.SetColor(kPromptFg, kPromptBg);
   const std::string rows_text =
       console::ReadLine(con, ed.input, kRowsFieldRow, kRowsFieldCol, kFieldLength);
@@ -50,13 +50,13 @@ Next ResetConsoleSize(Editor& ed, Event&) {
   const int cols = SizeFromText(cols_text, 0);
   // A size the front end or the console cannot take leaves everything as it was,
   // the document included.
-  const bool taken = platform::ConsoleSizeIsUsable(rows, cols) &&
+  const bool taken = ports::ConsoleSizeIsUsable(rows, cols) &&
                      ed.host.RequestSize(rows, cols) && con.SetSize(rows, cols);
   if (!taken) {
     con.Restore(under);
     ed.Beep();
     ed.SetOutputColour();
-    return Next::kLoopTop;
+    return core::Next::kLoopTop;
   }
 
   ed.store.Blank(cols);
@@ -68,7 +68,7 @@ Next ResetConsoleSize(Editor& ed, Event&) {
   ed.cursor_row = std::clamp(ed.cursor_row, 1, std::max(1, rows - 1));
   ed.cursor_col = std::clamp(ed.cursor_col, 1, cols);
   ed.left_margin = std::clamp(ed.left_margin, 1, cols);
-  return Next::kLoopTop;
+  return core::Next::kLoopTop;
 }
 
 }  // namespace tessella::editor

@@ -12,43 +12,43 @@ constexpr int kColourLabelColumn = 40;
 
 // Shows the new colours on the toolbar line at once; the next toolbar redraw puts the
 // label back in its own place.
-Next ShowColours(Editor& ed) {
+core::Next ShowColours(core::Editor& ed) {
   ed.SetOutputColour();
   const int room = std::max(0, ed.cols() - kColourLabelColumn + 1);
   ed.console.PutText(ed.rows(), kColourLabelColumn, ed.txcolor, ed.bgcolor,
                      kColourLabel.substr(0, std::min<size_t>(kColourLabel.size(), room)));
-  return Next::kBookkeeping;
+  return core::Next::kBookkeeping;
 }
 
 }  // namespace
 
-Next MarginOn(Editor& ed, Event&) {
+core::Next MarginOn(core::Editor& ed, core::Event&) {
   // At the right edge the margin and the cursor stay on the last column rather than
   // leaving the console.
   ed.left_margin = std::min(ed.cursor_col + 1, ed.cols());
   ed.cursor_col = std::min(ed.cursor_col + 1, ed.cols());
-  return Next::kLoopTop;
+  return core::Next::kLoopTop;
 }
 
-Next MarginOff(Editor& ed, Event&) {
+core::Next MarginOff(core::Editor& ed, core::Event&) {
   ed.left_margin = 1;
-  return Next::kBookkeeping;
+  return core::Next::kBookkeeping;
 }
 
-Next NextTextColour(Editor& ed, Event&) {
+core::Next NextTextColour(core::Editor& ed, core::Event&) {
   ed.txcolor = (ed.txcolor + 1) % 16;
   return ShowColours(ed);
 }
 
-Next NextBackColour(Editor& ed, Event&) {
+core::Next NextBackColour(core::Editor& ed, core::Event&) {
   ed.bgcolor = (ed.bgcolor + 1) % 16;
   return ShowColours(ed);
 }
 
-Next ClearConsole(Editor& ed, Event&) {
+core::Next ClearConsole(core::Editor& ed, core::Event&) {
   ed.SetOutputColour();
   ed.console.Clear();
-  return Next::kLoopTop;
+  return core::Next::kLoopTop;
 }
 
 }  // namespace tessella::editor

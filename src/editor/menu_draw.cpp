@@ -61,7 +61,7 @@ void DrawMenuBar(console::Console& con) {
   con.SetOutputPage(kScreenPage);
 }
 
-void DropDown(Editor& ed, int block_item, int count) {
+void DropDown(core::Editor& ed, int block_item, int count) {
   auto& con = ed.console;
   const Block block = ReadBlock(block_item, std::min(count, kMaxItems));
   const int x = block.left;

@@ -1,7 +1,7 @@
 #include "editor/menu_exit.h"
 
 #include "console/input.h"
-#include "help/catalogue.h"
+#include "ui/catalogue.h"
 
 namespace tessella::editor::menu {
 namespace {
@@ -23,10 +23,10 @@ bool SaysYes(const console::KeyEvent& ev) {
 
 }  // namespace
 
-bool ConfirmExit(Editor& ed) {
-  help::DrawPicture(ed.console, "exit_box");
+bool ConfirmExit(core::Editor& ed) {
+  ui::DrawPicture(ed.console, "exit_box");
   const bool yes = SaysYes(console::GetKey(ed.input));
-  help::DrawPicture(ed.console, yes ? "exit_yes_lit" : "exit_no_lit");
+  ui::DrawPicture(ed.console, yes ? "exit_yes_lit" : "exit_no_lit");
   ed.Pause(kLitButtonMs);
   return yes;
 }

@@ -1,12 +1,12 @@
 #pragma once
 // The question asked before File, Exit ends the program.
-#include "editor/editor.h"
+#include "core/editor.h"
 
 namespace tessella::editor::menu {
 
 // Shows the Exit box and reads one event. y, Y or a click on YES lights YES and
 // answers true; anything else lights NO and answers false. The lit button stays up
 // for half a second.
-bool ConfirmExit(Editor& ed);
+bool ConfirmExit(core::Editor& ed);
 
 }  // namespace tessella::editor::menu

@@ -11,7 +11,7 @@ constexpr int kLastItemRow = 2 * kMaxItems + 2;  // row 30
 
 }  // namespace
 
-Pick PickItem(Editor& ed, int m) {
+Pick PickItem(core::Editor& ed, int m) {
   Pick pick;
   pick.event = console::GetKey(ed.input);
   const auto& ev = pick.event;

@@ -39,7 +39,7 @@ class BackOnScreenPage {
 // One run of the menu, from the bar appearing to the code it returns.
 class MenuRun {
  public:
-  explicit MenuRun(Editor& ed) : ed_(ed), con_(ed.console) {}
+  explicit MenuRun(core::Editor& ed) : ed_(ed), con_(ed.console) {}
 
   int Run() {
     DrawMenuBar(con_);
@@ -161,7 +161,7 @@ class MenuRun {
     return code;
   }
 
-  Editor& ed_;
+  core::Editor& ed_;
   console::Console& con_;
   int m_ = 1;           // current menu, 0 for none
   int k_ = 0;           // current item, 0 while no drop-down is open
@@ -171,7 +171,7 @@ class MenuRun {
 
 }  // namespace
 
-int RunMenu(Editor& ed) {
+int RunMenu(core::Editor& ed) {
   BackOnScreenPage back(ed.console);
   return MenuRun(ed).Run();
 }

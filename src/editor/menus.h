@@ -1,11 +1,11 @@
 #pragma once
 // The right-click menu bar and its drop-down menus.
-#include "editor/editor.h"
+#include "core/editor.h"
 
 namespace tessella::editor {
 
 // Runs the menus modally and returns the command code chosen (menu number and item
 // number as decimal digits), 0 when nothing was chosen.
-int RunMenu(Editor& ed);
+int RunMenu(core::Editor& ed);
 
 }  // namespace tessella::editor

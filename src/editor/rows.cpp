@@ -1,17 +1,18 @@
 // Enter and Del: a new line, or a row inserted into or deleted from the document.
 #include <algorithm>
 
+#include "core/cursor_moves.h"
 #include "editor/text_entry.h"
 
 namespace tessella::editor {
 namespace {
 
-void PushBefore(Editor& ed) { ed.history.Push(ScreenPicture{ed.rows(), ed.cols(), ed.before}); }
+void PushBefore(core::Editor& ed) { ed.history.Push(core::ScreenPicture{ed.rows(), ed.cols(), ed.before}); }
 
 // The page on display goes into the row store in place; returns the row-store index of
 // the cursor's row. RowStore::Insert and Remove refuse indexes outside the store, so a
 // cursor row past its end changes nothing there.
-int StorePageInPlace(Editor& ed) {
+int StorePageInPlace(core::Editor& ed) {
   const int start = ed.store.current;
   ed.store.StorePage(ed.console);
   ed.store.current = start;
@@ -20,7 +21,7 @@ int StorePageInPlace(Editor& ed) {
 
 }  // namespace
 
-Next EnterKey(Editor& ed, Event&) {
+core::Next EnterKey(core::Editor& ed, core::Event&) {
   PushBefore(ed);
   ed.flag_first = ed.flag_last = 0;
 
@@ -30,7 +31,7 @@ Next EnterKey(Editor& ed, Event&) {
     const int index = StorePageInPlace(ed);
     ed.store.Insert(index, ed.console.ReadRegion(ed.cursor_row, 1, ed.cursor_row, ed.cols()));
     ed.store.LoadPage(ed.console);
-    return Next::kLoopTop;
+    return core::Next::kLoopTop;
   }
 
   const int R = ed.rows();
@@ -44,19 +45,19 @@ Next EnterKey(Editor& ed, Event&) {
     // the last row and the line it is on does not change.
     if (!ScrollDown(ed)) {
       ed.Beep();
-      return Next::kBookkeeping;
+      return core::Next::kBookkeeping;
     }
   }
   ++ed.line_counter;
-  return Next::kBookkeeping;
+  return core::Next::kBookkeeping;
 }
 
-Next DeleteKey(Editor& ed, Event&) {
-  if (ed.cursor_col != 1) return Next::kBookkeeping;
+core::Next DeleteKey(core::Editor& ed, core::Event&) {
+  if (ed.cursor_col != 1) return core::Next::kBookkeeping;
   PushBefore(ed);
   ed.store.Remove(StorePageInPlace(ed));
   ed.store.LoadPage(ed.console);
-  return Next::kLoopTop;
+  return core::Next::kLoopTop;
 }
 
 }  // namespace tessella::editor

@@ -1,37 +1,24 @@
 #pragma once
 // Typing in strikeover mode, the cursor keys, rows, margins, text colours, clearing and
 // resetting the console size.
-#include "editor/command.h"
+#include "core/command.h"
 
 namespace tessella::editor {
 
-enum class Direction { kUp, kDown, kLeft, kRight };
-enum class MoveResult { kMoved, kRefused };
-
-// Moves the program cursor one cell by the cursor-key rules (scrolling through the row
-// store at the top and bottom of the work screen). Refused moves beep where the rules
-// say so and change nothing.
-MoveResult MoveCursor(Editor& ed, Direction d);
-
 // The typing path: every key number without a key-table entry.
-Next Type(Editor& ed, Event& ev);
-Next Backspace(Editor& ed, Event& ev);
-Next EnterKey(Editor& ed, Event& ev);
-Next DeleteKey(Editor& ed, Event& ev);
-Next Home(Editor& ed, Event& ev);
-Next End(Editor& ed, Event& ev);
-Next MarginOn(Editor& ed, Event& ev);
-Next MarginOff(Editor& ed, Event& ev);
-Next NextTextColour(Editor& ed, Event& ev);
-Next NextBackColour(Editor& ed, Event& ev);
-Next ClearConsole(Editor& ed, Event& ev);
-Next ResetConsoleSize(Editor& ed, Event& ev);
-Next Undo(Editor& ed, Event& ev);
-Next Redo(Editor& ed, Event& ev);
-
-// Scrolling by one row through the row store, keeping it in step with the console.
-// False when the row store has no row beyond (the move is not made).
-bool ScrollDown(Editor& ed);
-bool ScrollUp(Editor& ed);
+core::Next Type(core::Editor& ed, core::Event& ev);
+core::Next Backspace(core::Editor& ed, core::Event& ev);
+core::Next EnterKey(core::Editor& ed, core::Event& ev);
+core::Next DeleteKey(core::Editor& ed, core::Event& ev);
+core::Next Home(core::Editor& ed, core::Event& ev);
+core::Next End(core::Editor& ed, core::Event& ev);
+core::Next MarginOn(core::Editor& ed, core::Event& ev);
+core::Next MarginOff(core::Editor& ed, core::Event& ev);
+core::Next NextTextColour(core::Editor& ed, core::Event& ev);
+core::Next NextBackColour(core::Editor& ed, core::Event& ev);
+core::Next ClearConsole(core::Editor& ed, core::Event& ev);
+core::Next ResetConsoleSize(core::Editor& ed, core::Event& ev);
+core::Next Undo(core::Editor& ed, core::Event& ev);
+core::Next Redo(core::Editor& ed, core::Event& ev);
 
 }  // namespace tessella::editor

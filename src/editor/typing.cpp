@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/cursor_moves.h"
 #include "editor/text_entry.h"
 
 namespace tessella::editor {
@@ -10,7 +11,7 @@ namespace {
 // Writes the key string's bytes as cells from the cursor in the typing colours, one
 // cell per byte, running on to the next row at the right edge. Bytes that would reach
 // the toolbar line are not written: typing never touches it.
-void WriteKeyString(Editor& ed, std::string_view key) {
+void WriteKeyString(core::Editor& ed, std::string_view key) {
   const int R = ed.rows();
   const int C = ed.cols();
   const long room = static_cast<long>(R - 1 - ed.cursor_row) * C + (C - ed.cursor_col + 1);
@@ -22,7 +23,7 @@ void WriteKeyString(Editor& ed, std::string_view key) {
 
 }  // namespace
 
-Next Type(Editor& ed, Event& ev) {
+core::Next Type(core::Editor& ed, core::Event& ev) {
   auto& con = ed.console;
   const int R = ed.rows();
   const int C = ed.cols();
@@ -34,7 +35,7 @@ Next Type(Editor& ed, Event& ev) {
   if (from_column_zero) ed.cursor_col = 1;
   con.Locate(ed.cursor_row, ed.cursor_col);
   con.Restore(ed.before);
-  if (from_column_zero && ev.key.empty()) return Next::kBookkeeping;
+  if (from_column_zero && ev.key.empty()) return core::Next::kBookkeeping;
   WriteKeyString(ed, ev.key);
 
   if (ed.cursor_row == R - 1 && ed.cursor_col == C) {
@@ -43,7 +44,7 @@ Next Type(Editor& ed, Event& ev) {
     // cursor stays on it.
     if (!ScrollDown(ed)) {
       ed.Beep();
-      return Next::kBookkeeping;
+      return core::Next::kBookkeeping;
     }
     ++ed.line_counter;
     ed.cursor_col = 0;
@@ -52,10 +53,10 @@ Next Type(Editor& ed, Event& ev) {
     ++ed.cursor_row;
   }
   ++ed.cursor_col;
-  return Next::kBookkeeping;
+  return core::Next::kBookkeeping;
 }
 
-Next Backspace(Editor& ed, Event&) {
+core::Next Backspace(core::Editor& ed, core::Event&) {
   ed.SetOutputColour();
   ed.console.Locate(ed.cursor_row, ed.cursor_col);
   ed.console.Print(" ");
@@ -64,19 +65,19 @@ Next Backspace(Editor& ed, Event&) {
   } else {
     ed.Beep();
   }
-  return Next::kBookkeeping;
+  return core::Next::kBookkeeping;
 }
 
-Next Home(Editor& ed, Event&) {
+core::Next Home(core::Editor& ed, core::Event&) {
   ed.cursor_row = 1;
   ed.cursor_col = 1;
-  return Next::kBookkeeping;
+  return core::Next::kBookkeeping;
 }
 
-Next End(Editor& ed, Event&) {
+core::Next End(core::Editor& ed, core::Event&) {
   ed.cursor_row = ed.rows() - 1;
   ed.cursor_col = ed.cols();
-  return Next::kBookkeeping;
+  return core::Next::kBookkeeping;
 }
 
 }  // namespace tessella::editor

@@ -9,7 +9,7 @@ namespace {
 // A picture from before a console resize has another size: it is fitted to the
 // console as it is now, so nothing is read beyond the picture or written beyond the
 // console. Cells the picture lacks become blanks in the typing colours.
-void ShowPicture(Editor& ed, const ScreenPicture& picture) {
+void ShowPicture(core::Editor& ed, const core::ScreenPicture& picture) {
   const int R = ed.rows();
   const int C = ed.cols();
   const std::string pad{' ', static_cast<char>(console::kPad),
@@ -20,17 +20,17 @@ void ShowPicture(Editor& ed, const ScreenPicture& picture) {
 
 }  // namespace
 
-Next Undo(Editor& ed, Event&) {
-  ScreenPicture older;
-  if (ed.history.Undo(ScreenPicture{ed.rows(), ed.cols(), ed.console.Snapshot()}, older))
+core::Next Undo(core::Editor& ed, core::Event&) {
+  core::ScreenPicture older;
+  if (ed.history.Undo(core::ScreenPicture{ed.rows(), ed.cols(), ed.console.Snapshot()}, older))
     ShowPicture(ed, older);
-  return Next::kLoopTop;
+  return core::Next::kLoopTop;
 }
 
-Next Redo(Editor& ed, Event&) {
-  ScreenPicture newer;
+core::Next Redo(core::Editor& ed, core::Event&) {
+  core::ScreenPicture newer;
   if (ed.history.Redo(newer)) ShowPicture(ed, newer);
-  return Next::kLoopTop;
+  return core::Next::kLoopTop;
 }
 
 }  // namespace tessella::editor

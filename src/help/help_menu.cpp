@@ -5,7 +5,7 @@
 #include <string>
 
 #include "console/keys.h"
-#include "help/catalogue.h"
+#include "ui/catalogue.h"
 
 namespace tessella::help {
 namespace {
@@ -83,14 +83,14 @@ void RunHelp(console::Console& console, console::Input& input) {
   const std::string snapshot = console.Snapshot();
 
   for (;;) {
-    DrawPicture(console, "help_menu");
+    ui::DrawPicture(console, "help_menu");
     const console::KeyEvent event = console::GetKey(input);
     if (event.keynumber == keys::kEsc || event.rgt != 0) break;
 
     const HelpItem* item =
         event.lft != 0 ? HelpItemAt(event.row, event.col) : HelpItemForKey(event.key);
     if (item != nullptr && item->picture.empty()) break;  // the Esc cell
-    if (item != nullptr) DrawPicture(console, item->picture);
+    if (item != nullptr) ui::DrawPicture(console, item->picture);
     console::GetKey(input);
     console.Restore(snapshot);
   }

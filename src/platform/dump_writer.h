@@ -6,13 +6,13 @@
 #include <string>
 
 #include "console/console.h"
-#include "platform/host.h"
+#include "ports/host.h"
 
 namespace tessella::platform {
 
 struct DumpContent {
   const console::Console* console = nullptr;
-  EditorStatus status;
+  ports::EditorStatus status;
   int beeps = 0;
   std::optional<std::string> clipboard;  // absent when nothing was handed over
 };

@@ -19,7 +19,7 @@ void ReplayHost::Dump(const std::string& name) {
   try {
     WriteDump(dump_dir_, name, content);
   } catch (const std::exception& e) {
-    throw HostError("cannot write the dump " + name + " in " + dump_dir_.string() + ": " +
+    throw ports::HostError("cannot write the dump " + name + " in " + dump_dir_.string() + ": " +
                     e.what());
   }
 }
@@ -32,7 +32,7 @@ void ReplayHost::DumpsBeforeNextRecord() {
     ++next_;
   }
   // The script is used up and the program asks for more.
-  throw SessionEnd{0};
+  throw ports::SessionEnd{0};
 }
 
 std::optional<console::InputRecord> ReplayHost::Poll() {
@@ -47,7 +47,7 @@ std::optional<console::InputRecord> ReplayHost::Poll() {
 console::InputRecord ReplayHost::Wait() { return *Poll(); }
 
 bool ReplayHost::RequestSize(int rows, int cols) {
-  return ConsoleSizeIsUsable(rows, cols);
+  return ports::ConsoleSizeIsUsable(rows, cols);
 }
 
 void ReplayHost::Finish() {

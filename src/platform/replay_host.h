@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "console/console.h"
-#include "platform/host.h"
+#include "ports/host.h"
 #include "platform/replay_script.h"
 
 namespace tessella::platform {
 
-class ReplayHost final : public Host {
+class ReplayHost final : public ports::Host {
  public:
   // dump_dir may be empty: dumps are then not written (tests that look at the state
   // directly).
@@ -21,7 +21,7 @@ class ReplayHost final : public Host {
              std::filesystem::path dump_dir);
 
   // Where the dumps get the editor's cursor, colours, page and file name from.
-  void SetStatusSource(std::function<EditorStatus()> source) { status_ = std::move(source); }
+  void SetStatusSource(std::function<ports::EditorStatus()> source) { status_ = std::move(source); }
 
   std::optional<console::InputRecord> Poll() override;
   console::InputRecord Wait() override;
@@ -49,7 +49,7 @@ class ReplayHost final : public Host {
   std::vector<ScriptLine> script_;
   size_t next_ = 0;
   std::filesystem::path dump_dir_;
-  std::function<EditorStatus()> status_;
+  std::function<ports::EditorStatus()> status_;
   std::optional<std::string> clipboard_;
   int beeps_ = 0;
   long long slept_ms_ = 0;

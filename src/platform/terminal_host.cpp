@@ -117,7 +117,7 @@ void TerminalHost::Pump(int timeout_ms) {
   if (hung_up) {
     // The terminal closed under us; there is no one left to type.
     Finish();
-    throw SessionEnd{1};
+    throw ports::SessionEnd{1};
   }
   decoder_.Flush(Now());
   FollowResize();
@@ -144,7 +144,7 @@ std::optional<console::InputRecord> TerminalHost::Poll() {
 
 console::InputRecord TerminalHost::Wait() {
   // After Finish the terminal is the user's again and nothing more will be read.
-  if (finished_) throw SessionEnd{0};
+  if (finished_) throw ports::SessionEnd{0};
   while (true) {
     Render();
     if (auto record = NextRecord()) return *record;
@@ -194,7 +194,7 @@ void TerminalHost::SetMouseTracking(bool on) {
 }
 
 bool TerminalHost::RequestSize(int rows, int cols) {
-  if (!ConsoleSizeIsUsable(rows, cols)) return false;
+  if (!ports::ConsoleSizeIsUsable(rows, cols)) return false;
   if (!finished_) Write(ResizeRequest(rows, cols));
   return true;
 }

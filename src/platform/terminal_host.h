@@ -12,7 +12,7 @@
 #include <termios.h>
 
 #include "console/console.h"
-#include "platform/host.h"
+#include "ports/host.h"
 #include "platform/terminal_input_decoder.h"
 #include "platform/terminal_renderer.h"
 #include "platform/terminal_setup.h"
@@ -21,7 +21,7 @@ namespace tessella::platform {
 
 class TerminalSignals;
 
-class TerminalHost final : public Host {
+class TerminalHost final : public ports::Host {
  public:
   // Throws std::runtime_error when standard input or output is not a terminal.
   // clipboard_file is where every clipboard hand-off is kept.

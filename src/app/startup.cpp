@@ -1,0 +1,48 @@
+#include "app/startup.h"
+
+#include "ui/catalogue.h"
+
+namespace tessella::app {
+namespace {
+
+void SizeConsole(core::Editor& ed, int rows, int cols) {
+  if (ed.host.RequestSize(rows, cols)) ed.console.SetSize(rows, cols);
+}
+
+}  // namespace
+
+void StartUp(core::Editor& ed) {
+  auto& con = ed.console;
+  SizeConsole(ed, console::Console::kDefaultRows, console::Console::kDefaultCols);
+  con.SetColor(1, 15);
+  con.Clear();
+  ui::DrawPicture(con, "title");
+  ed.input.SetMouseMode(console::MouseMode::kStandard);
+  ed.Pause(100);
+  ed.lines = core::LineDrawing{};
+  ed.txcolor = 1;
+  ed.bgcolor = 15;
+  ed.left_margin = 1;
+
+  ed.input.Wait();  // the title stays up until a key or a click
+
+  con.SetTitle(kTitleWhileStarting);
+  ui::DrawPicture(con, "logo");
+  ed.Pause(200);
+  SizeConsole(ed, console::Console::kDefaultRows, console::Console::kDefaultCols);
+
+  ed.store.Blank(con.cols());
+  ed.Pause(10);
+  con.SetColor(1, 15);
+  con.Clear();
+
+  ed.line_counter = 1;
+  ed.cursor_row = 10;
+  ed.cursor_col = 40;
+  con.SetCursorSize(99);
+  con.Locate(ed.cursor_row, ed.cursor_col);
+}
+
+void ShowTitle(core::Editor& ed) { ed.console.SetTitle(kTitle + ed.file_name); }
+
+}  // namespace tessella::app

@@ -1,0 +1,103 @@
+#pragma once
+// The editor state: one object holding everything the commands share, passed to every
+// command. Nothing of the program's state lives anywhere else.
+#include <string>
+
+#include "console/console.h"
+#include "console/input.h"
+#include "core/row_store.h"
+#include "core/undo_history.h"
+#include "ports/host.h"
+
+namespace tessella::core {
+
+// Area corners: r1, c1 the first (top-left) corner clicked, r2, c2 the second.
+struct AreaCorners {
+  int r1 = 0;
+  int c1 = 0;
+  int r2 = 0;
+  int c2 = 0;
+};
+
+// The internal store Copy, Cut and Alt-G fill and Paste writes at the cursor.
+struct AreaBuffer {
+  std::string image;  // record image, row by row
+  int width = 0;
+  int height = 0;
+};
+
+// Arrow-key drawing state.
+struct LineDrawing {
+  int style = 0;    // index 0-4 of the style shown on the toolbar
+  int mode = 0;     // loaded line mode: 0 or the style's code
+  int pending = 0;  // character the next arrow step leaves, 0 for none
+  int found = 0;    // character under the cursor before the last step wrote there
+};
+
+// One event of the main loop, as GetEvent returns it.
+struct Event {
+  int keynumber = 0;
+  std::string key;  // key string
+  int rgt = 0;      // right button
+  int lft = 0;      // left button
+  int row = 0;      // mouse row and column
+  int col = 0;
+};
+
+struct Editor {
+  Editor(console::Console& c, console::Input& i, ports::Host& h)
+      : console(c), input(i), host(h) {}
+
+  console::Console& console;
+  console::Input& input;
+  ports::Host& host;
+
+  int rows() const { return console.rows(); }
+  int cols() const { return console.cols(); }
+
+  // The document and its counters.
+  RowStore store;
+  int line_counter = 1;
+  int page_number = 0;
+  int highest_row = 0;
+  int last_page_index = 0;
+
+  // The program cursor and the typing colours.
+  int cursor_row = 10;
+  int cursor_col = 40;
+  int txcolor = 1;
+  int bgcolor = 15;
+  int left_margin = 1;
+  std::string file_name;
+
+  UndoHistory history;
+  // Set by GetEvent when a left click in the work area starts an area: the main loop
+  // then pushes the "before" picture.
+  bool undo_request = false;
+  // The "before" console snapshot of the current event.
+  std::string before;
+
+  AreaCorners area;
+  // Corner flags: the area's first and last row as they stood when the selection was
+  // last confirmed; 0 means not chosen.
+  int flag_first = 0;
+  int flag_last = 0;
+  AreaBuffer area_buffer;
+
+  LineDrawing lines;
+  int previous_key = 0;
+  // Whether the event before this one was a left click on the toolbar line.
+  bool previous_click_on_toolbar = false;
+  bool last_event_was_toolbar_click = false;
+
+  // Set by the menu table for File, Save As and File, Save Part.
+  bool save_as = false;
+  bool save_part = false;
+
+  void SetOutputColour() { console.SetColor(txcolor, bgcolor); }
+  void Beep() { host.Beep(); }
+  void Pause(int ms) { host.Sleep(ms); }
+  bool AreaSelected() const { return flag_first != 0 && flag_last != 0; }
+};
+
+}  // namespace tessella::core
