@@ -12,20 +12,22 @@ std::string Corners(const console::Rect& place) {
          NumberText(place.bottom) + ", " + NumberText(place.right);
 }
 
+// The colour question. Its PRINT strings run to the end of the line without a closing
+// quote, which the BASIC dialects accept; trailing blanks belong to the strings.
 void AddDosColourQuestion(Lines& out) {
   out.Add({
       "DECLARE SUB Launch (r1%, c1%, r2%, c2%, ScnArea$, ForGround%, BkGround%)",
       " CLS",
-      "PRINT\" Do you want to change screen colors (y/n)\"",
+      "PRINT\" Do you want to change screen colors (y/n)",
       "DO: yn$ = INKEY$: LOOP UNTIL yn$ <> \"\"",
       "IF yn$ = \"Y\" OR yn$ = \"y\" THEN",
       "   CLS",
-      "   PRINT\"                  Foreground  and Background colors\"",
-      "   PRINT\"Black=0, Blue=1,  Green=2, Cyan= 3, Red=4, Magent=5, Brown=6, White=7\"",
+      "   PRINT\"                  Foreground  and Background colors",
+      "   PRINT\"Black=0, Blue=1,  Green=2, Cyan= 3, Red=4, Magent=5, Brown=6, White=7",
       "   PRINT",
-      "   PRINT\"                    Rest of Forground colors          \"",
-      "   PRINT\"Gray=8, Lt-Blue=9, Lt-Green=10, Lt-Cyan=11, Lt-Red=12, Lt-Magenta=13, \"",
-      "   PRINT\"Yellow=14, Bright white = 15\"",
+      "   PRINT\"                    Rest of Forground colors          ",
+      "   PRINT\"Gray=8, Lt-Blue=9, Lt-Green=10, Lt-Cyan=11, Lt-Red=12, Lt-Magenta=13, ",
+      "   PRINT\"Yellow=14, Bright white = 15",
       "   PRINT",
       "   INPUT\"Enter new Foreground color number\"; ForGround%",
       "   INPUT\"Enter new BackGround color number\"; BkGround%",
@@ -53,6 +55,7 @@ void AddDosLauncher(Lines& out, const UserControlAnswers& answers) {
   });
 }
 
+// PBMAIN with the same colour question as the DOS form, read by LINE INPUT.
 void AddPbccMain(Lines& out) {
   out.Add({
       "DECLARE SUB Launch (r1&, c1&, r2&, c2&, ScnArea$, ForGround&, BkGround&)",
@@ -61,14 +64,14 @@ void AddPbccMain(Lines& out) {
       " FUNCTION PBMAIN",
       "   CLS",
       "   CURSOR OFF",
-      "   PRINT\" Do you want to change screen colors (y/n)\"",
+      "   PRINT\" Do you want to change screen colors (y/n)",
       "   DO: yn$ = INKEY$: LOOP UNTIL yn$ <> \"\"",
       "   IF yn$ = \"Y\" OR yn$ = \"y\" THEN",
       "      CLS",
-      "      PRINT\"                  Foreground  and Background colors\"",
-      "      PRINT\"Black=0, Blue=1,  Green=2, Cyan= 3, Red=4, Magent=5, Brown=6, White=7\"",
-      "      PRINT\"Gray=8, Lt-Blue=9, Lt-Green=10, Lt-Cyan=11, Lt-Red=12, Lt-Magenta=13, \"",
-      "      PRINT\"Yellow=14, Bright white = 15\"",
+      "      PRINT\"                  Foreground  and Background colors",
+      "      PRINT\"Black=0, Blue=1,  Green=2, Cyan= 3, Red=4, Magent=5, Brown=6, White=7",
+      "      PRINT\"Gray=8, Lt-Blue=9, Lt-Green=10, Lt-Cyan=11, Lt-Red=12, Lt-Magenta=13, ",
+      "      PRINT\"Yellow=14, Bright white = 15",
       "      PRINT",
       "      LINE INPUT\"Enter new Foreground color number\"; FGround$",
       "      LINE INPUT\"Enter new BackGround color number\"; BGround$",
