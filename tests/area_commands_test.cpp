@@ -63,17 +63,17 @@ TEST(AreaCopy, OneRowAreaFillsTheBufferAndConsumesTheSelection) {
   b.ed.lines.pending = 205;
   b.Run(Corners(5, 10, 5, 20) + kCopyButton);
 
-  EXPECT_EQ(b.ed.area_buffer.image, expected);
-  EXPECT_EQ(b.ed.area_buffer.width, 11);
-  EXPECT_EQ(b.ed.area_buffer.height, 1);
+  EXPECT_EQ(b.ed.selection.buffer.image, expected);
+  EXPECT_EQ(b.ed.selection.buffer.width, 11);
+  EXPECT_EQ(b.ed.selection.buffer.height, 1);
   EXPECT_EQ(b.host.slept_ms, 500) << "the area flashes";
   EXPECT_EQ(b.screens.at_pause.size(), 1u);
   EXPECT_EQ(b.host.beeps, 0);
   EXPECT_EQ(FirstDifference(b.WorkScreen(), work), "same");
-  EXPECT_EQ(b.ed.cursor_row, 5);
-  EXPECT_EQ(b.ed.cursor_col, 10);
-  EXPECT_EQ(b.ed.flag_first, 0);
-  EXPECT_EQ(b.ed.flag_last, 0);
+  EXPECT_EQ(b.ed.pen.cursor_row, 5);
+  EXPECT_EQ(b.ed.pen.cursor_col, 10);
+  EXPECT_EQ(b.ed.selection.flag_first, 0);
+  EXPECT_EQ(b.ed.selection.flag_last, 0);
   EXPECT_EQ(b.ed.lines.pending, 0);
   EXPECT_EQ(b.console.color(), console::Attribute(1, 15));
 }
@@ -85,10 +85,10 @@ TEST(AreaCopy, ThenPasteAtTheSamePlaceChangesNothing) {
   b.Run(Corners(5, 10, 8, 20) + kCopyButton + kPasteButton + "key F10\n");
 
   EXPECT_EQ(FirstDifference(b.WorkScreen(), work), "same");
-  EXPECT_EQ(b.ed.area.r1, 5);
-  EXPECT_EQ(b.ed.area.c1, 10);
-  EXPECT_EQ(b.ed.area.r2, 8);
-  EXPECT_EQ(b.ed.area.c2, 20);
+  EXPECT_EQ(b.ed.selection.area.r1, 5);
+  EXPECT_EQ(b.ed.selection.area.c1, 10);
+  EXPECT_EQ(b.ed.selection.area.r2, 8);
+  EXPECT_EQ(b.ed.selection.area.c2, 20);
 }
 
 TEST(AreaPaste, NearTheRightEdgeOnlyTheColumnsInsideAppear) {
@@ -106,14 +106,14 @@ TEST(AreaPaste, NearTheRightEdgeOnlyTheColumnsInsideAppear) {
     for (int col = 1; col <= 6; ++col) EXPECT_TRUE(IsPattern(b, row + 1, col)) << row + 1 << "," << col;
   }
   // The corners become the pasted rectangle; cursor, flags and buffer stay.
-  EXPECT_EQ(b.ed.area.r1, 20);
-  EXPECT_EQ(b.ed.area.c1, 85);
-  EXPECT_EQ(b.ed.area.r2, 23);
-  EXPECT_EQ(b.ed.area.c2, 95);
-  EXPECT_EQ(b.ed.cursor_row, 20);
-  EXPECT_EQ(b.ed.cursor_col, 85);
-  EXPECT_EQ(b.ed.flag_first, 0);
-  EXPECT_EQ(b.ed.area_buffer.width, 11);
+  EXPECT_EQ(b.ed.selection.area.r1, 20);
+  EXPECT_EQ(b.ed.selection.area.c1, 85);
+  EXPECT_EQ(b.ed.selection.area.r2, 23);
+  EXPECT_EQ(b.ed.selection.area.c2, 95);
+  EXPECT_EQ(b.ed.pen.cursor_row, 20);
+  EXPECT_EQ(b.ed.pen.cursor_col, 85);
+  EXPECT_EQ(b.ed.selection.flag_first, 0);
+  EXPECT_EQ(b.ed.selection.buffer.width, 11);
 }
 
 TEST(AreaPaste, EmptyBufferWritesNothingAndLeavesAnEmptyRectangle) {
@@ -122,10 +122,10 @@ TEST(AreaPaste, EmptyBufferWritesNothingAndLeavesAnEmptyRectangle) {
   const std::string work = b.WorkScreen();
   b.Run("key F10\n");
   EXPECT_EQ(FirstDifference(b.WorkScreen(), work), "same");
-  EXPECT_EQ(b.ed.area.r1, 10);
-  EXPECT_EQ(b.ed.area.c1, 40);
-  EXPECT_EQ(b.ed.area.r2, 9);
-  EXPECT_EQ(b.ed.area.c2, 39);
+  EXPECT_EQ(b.ed.selection.area.r1, 10);
+  EXPECT_EQ(b.ed.selection.area.c1, 40);
+  EXPECT_EQ(b.ed.selection.area.r2, 9);
+  EXPECT_EQ(b.ed.selection.area.c2, 39);
 }
 
 TEST(AreaPaste, StoredHeightBeyondTheImageWritesOnlyTheRowsItHolds) {
@@ -133,16 +133,16 @@ TEST(AreaPaste, StoredHeightBeyondTheImageWritesOnlyTheRowsItHolds) {
   AreaBench b;
   b.PaintPattern();
   const std::string two_rows = b.Region(1, 1, 2, 3);
-  b.ed.area_buffer = {two_rows, 3, 6};
-  b.ed.cursor_row = 10;
-  b.ed.cursor_col = 10;
+  b.ed.selection.buffer = {two_rows, 3, 6};
+  b.ed.pen.cursor_row = 10;
+  b.ed.pen.cursor_col = 10;
   core::Event ev;
   areas::Paste(b.ed, ev);
 
   EXPECT_EQ(b.Region(10, 10, 11, 12), two_rows);
   for (int row = 12; row <= 15; ++row)
     for (int col = 10; col <= 12; ++col) EXPECT_TRUE(IsPattern(b, row, col)) << row << "," << col;
-  EXPECT_EQ(b.ed.area.r2, 15);
+  EXPECT_EQ(b.ed.selection.area.r2, 15);
 }
 
 TEST(AreaCut, BlanksWithTheSecondCornersBackgroundAndKeepsTheAreaBefore) {
@@ -150,8 +150,8 @@ TEST(AreaCut, BlanksWithTheSecondCornersBackgroundAndKeepsTheAreaBefore) {
   b.PaintPattern();
   b.console.FillAttribute(8, 20, 1, 0x35);  // background 3 under the second corner
   const std::string before = b.Region(5, 10, 8, 20);
-  b.ed.txcolor = 14;
-  b.ed.bgcolor = 1;
+  b.ed.pen.txcolor = 14;
+  b.ed.pen.bgcolor = 1;
   b.Run(Corners(5, 10, 8, 20) + kCutButton);
 
   for (int row = 5; row <= 8; ++row) {
@@ -164,14 +164,14 @@ TEST(AreaCut, BlanksWithTheSecondCornersBackgroundAndKeepsTheAreaBefore) {
   }
   EXPECT_TRUE(IsPattern(b, 4, 10));
   EXPECT_TRUE(IsPattern(b, 9, 20));
-  EXPECT_EQ(b.ed.area_buffer.image, before);
-  EXPECT_EQ(b.ed.area_buffer.width, 11);
-  EXPECT_EQ(b.ed.area_buffer.height, 4);
+  EXPECT_EQ(b.ed.selection.buffer.image, before);
+  EXPECT_EQ(b.ed.selection.buffer.width, 11);
+  EXPECT_EQ(b.ed.selection.buffer.height, 4);
   EXPECT_EQ(b.host.slept_ms, 0) << "Cut does not flash";
-  EXPECT_EQ(b.ed.cursor_row, 5);
-  EXPECT_EQ(b.ed.cursor_col, 10);
-  EXPECT_EQ(b.ed.flag_first, 0);
-  EXPECT_EQ(b.ed.flag_last, 0);
+  EXPECT_EQ(b.ed.pen.cursor_row, 5);
+  EXPECT_EQ(b.ed.pen.cursor_col, 10);
+  EXPECT_EQ(b.ed.selection.flag_first, 0);
+  EXPECT_EQ(b.ed.selection.flag_last, 0);
   EXPECT_EQ(b.console.color(), console::Attribute(14, 1));
 }
 
@@ -181,9 +181,9 @@ TEST(AreaCut, CornersPastTheConsoleEdgeNeitherScrollNorSkewTheBuffer) {
   // holding fewer cells would paste skewed.
   AreaBench b;
   b.PaintPattern();
-  b.ed.area = {33, 85, 36, 95};
-  b.ed.flag_first = 2;
-  b.ed.flag_last = 5;
+  b.ed.selection.area = {33, 85, 36, 95};
+  b.ed.selection.flag_first = 2;
+  b.ed.selection.flag_last = 5;
   core::Event ev;
   areas::Cut(b.ed, ev);
 
@@ -192,17 +192,17 @@ TEST(AreaCut, CornersPastTheConsoleEdgeNeitherScrollNorSkewTheBuffer) {
   EXPECT_TRUE(IsPattern(b, 34, 1)) << "nothing wrapped";
   EXPECT_EQ(CellAt(b, 33, 85).ch, ' ');
   EXPECT_EQ(CellAt(b, 34, 90).ch, ' ');
-  EXPECT_EQ(b.ed.area_buffer.width, 6);
-  EXPECT_EQ(b.ed.area_buffer.height, 3) << "rows 33 and 34 and the toolbar line";
-  EXPECT_EQ(b.ed.area_buffer.image.size(), 6u * 3 * 4);
+  EXPECT_EQ(b.ed.selection.buffer.width, 6);
+  EXPECT_EQ(b.ed.selection.buffer.height, 3) << "rows 33 and 34 and the toolbar line";
+  EXPECT_EQ(b.ed.selection.buffer.image.size(), 6u * 3 * 4);
 }
 
 TEST(AreaColour, EveryCellKeepsItsCharacterAndTakesTheTypingColours) {
   // The pattern puts every byte value in the area: 0, control characters, box drawing.
   AreaBench b;
   b.PaintPattern();
-  b.ed.txcolor = 14;
-  b.ed.bgcolor = 2;
+  b.ed.pen.txcolor = 14;
+  b.ed.pen.bgcolor = 2;
   b.Run(Corners(2, 1, 20, 90) + kColorButton);
 
   for (int row = 1; row <= 34; ++row) {
@@ -213,10 +213,10 @@ TEST(AreaColour, EveryCellKeepsItsCharacterAndTakesTheTypingColours) {
       EXPECT_EQ(c.attr, attr) << row << "," << col;
     }
   }
-  EXPECT_EQ(b.ed.cursor_row, 2);
-  EXPECT_EQ(b.ed.cursor_col, 1);
-  EXPECT_EQ(b.ed.flag_first, 0);
-  EXPECT_EQ(b.ed.flag_last, 0);
+  EXPECT_EQ(b.ed.pen.cursor_row, 2);
+  EXPECT_EQ(b.ed.pen.cursor_col, 1);
+  EXPECT_EQ(b.ed.selection.flag_first, 0);
+  EXPECT_EQ(b.ed.selection.flag_last, 0);
   EXPECT_EQ(b.host.slept_ms, 0);
 }
 
@@ -229,14 +229,14 @@ TEST(AreaColour, AreasTallerThanAHundredRowsAreRecolouredWhole) {
     EXPECT_EQ(CellAt(b, row, 9).ch, PatternChar(row, 9)) << row;
   }
   EXPECT_TRUE(IsPattern(b, 141, 5));
-  EXPECT_EQ(b.ed.flag_first, 0);
+  EXPECT_EQ(b.ed.selection.flag_first, 0);
 }
 
 TEST(AreaWholeScreen, AltGThenPasteAtTheTopLeftRestoresTheWorkScreen) {
   AreaBench b;
   b.PaintPattern();
   const std::string work = b.WorkScreen();
-  b.ed.txcolor = 4;
+  b.ed.pen.txcolor = 4;
   b.Run("key Alt-G\n" + Corners(3, 3, 20, 60) + kColorButton + CursorTo(1, 1) + "key F10\n");
   // The screen as it stood when F10 arrived: recoloured since Alt-G.
   const std::string& before_paste = b.screens.at_wait.back();
@@ -250,20 +250,20 @@ TEST(AreaWholeScreen, TakesRowsAboveTheToolbarWithoutTouchingTheFlags) {
   AreaBench b;
   b.PaintPattern();
   const std::string work = b.WorkScreen();
-  b.ed.flag_first = 4;
-  b.ed.flag_last = 9;
+  b.ed.selection.flag_first = 4;
+  b.ed.selection.flag_last = 9;
   b.ed.lines.pending = 186;
   b.Run("key Alt-G\n");
-  EXPECT_EQ(FirstDifference(b.ed.area_buffer.image, work), "same");
-  EXPECT_EQ(b.ed.area_buffer.width, 90);
-  EXPECT_EQ(b.ed.area_buffer.height, 34);
-  EXPECT_EQ(b.ed.area.r1, 1);
-  EXPECT_EQ(b.ed.area.r2, 34);
-  EXPECT_EQ(b.ed.area.c2, 90);
-  EXPECT_EQ(b.ed.flag_first, 4);
-  EXPECT_EQ(b.ed.flag_last, 9);
-  EXPECT_EQ(b.ed.cursor_row, 1);
-  EXPECT_EQ(b.ed.cursor_col, 1);
+  EXPECT_EQ(FirstDifference(b.ed.selection.buffer.image, work), "same");
+  EXPECT_EQ(b.ed.selection.buffer.width, 90);
+  EXPECT_EQ(b.ed.selection.buffer.height, 34);
+  EXPECT_EQ(b.ed.selection.area.r1, 1);
+  EXPECT_EQ(b.ed.selection.area.r2, 34);
+  EXPECT_EQ(b.ed.selection.area.c2, 90);
+  EXPECT_EQ(b.ed.selection.flag_first, 4);
+  EXPECT_EQ(b.ed.selection.flag_last, 9);
+  EXPECT_EQ(b.ed.pen.cursor_row, 1);
+  EXPECT_EQ(b.ed.pen.cursor_col, 1);
   EXPECT_EQ(b.ed.lines.pending, 0);
 }
 
@@ -301,18 +301,18 @@ TEST(AreaNoSelection, CopyCutAndColorWarnAndLeaveNoTrace) {
     quiet.Run(c.before);
     AreaBench b;
     b.PaintPattern();
-    b.ed.area_buffer = {"AbCd", 1, 1};
-    quiet.ed.area_buffer = b.ed.area_buffer;
+    b.ed.selection.buffer = {"AbCd", 1, 1};
+    quiet.ed.selection.buffer = b.ed.selection.buffer;
     // The input after the command dismisses the warning and is used up by it.
     b.Run(c.before + c.command + "key Space\n");
 
     EXPECT_EQ(b.host.beeps, 1);
     EXPECT_EQ(FirstDifference(b.console.Snapshot(), quiet.console.Snapshot()), "same");
-    EXPECT_EQ(b.ed.area_buffer.image, quiet.ed.area_buffer.image);
-    EXPECT_EQ(b.ed.cursor_row, quiet.ed.cursor_row);
-    EXPECT_EQ(b.ed.cursor_col, quiet.ed.cursor_col);
-    EXPECT_EQ(b.ed.flag_first, quiet.ed.flag_first);
-    EXPECT_EQ(b.ed.flag_last, quiet.ed.flag_last);
+    EXPECT_EQ(b.ed.selection.buffer.image, quiet.ed.selection.buffer.image);
+    EXPECT_EQ(b.ed.pen.cursor_row, quiet.ed.pen.cursor_row);
+    EXPECT_EQ(b.ed.pen.cursor_col, quiet.ed.pen.cursor_col);
+    EXPECT_EQ(b.ed.selection.flag_first, quiet.ed.selection.flag_first);
+    EXPECT_EQ(b.ed.selection.flag_last, quiet.ed.selection.flag_last);
     EXPECT_EQ(b.host.slept_ms, 0) << "no flash";
     // The box was up while the program waited for the dismissing input.
     ASSERT_FALSE(b.screens.at_wait.empty());

@@ -19,9 +19,9 @@ std::pair<int, int> At(const std::string& screen, int cols, int row, int col) {
 TEST(AreaFlash, ShadesTheAreaDuringTheHalfSecondThenLeavesNoTrace) {
   AreaBench b;
   b.PaintPattern();
-  b.ed.txcolor = 3;
-  b.ed.bgcolor = 8;
-  b.ed.area = {4, 6, 7, 12};
+  b.ed.pen.txcolor = 3;
+  b.ed.pen.bgcolor = 8;
+  b.ed.selection.area = {4, 6, 7, 12};
   const std::string before = b.console.Snapshot();
 
   core::FlashArea(b.ed);
@@ -47,7 +47,7 @@ TEST(AreaFlash, AreaPastTheEdgesShadesOnlyTheWorkScreenAndScrollsNothing) {
   // onto the next row or scroll the page.
   AreaBench b;
   b.PaintPattern();
-  b.ed.area = {32, 86, 40, 100};
+  b.ed.selection.area = {32, 86, 40, 100};
   const std::string before = b.console.Snapshot();
 
   core::FlashArea(b.ed);
@@ -68,8 +68,8 @@ TEST(AreaWarning, BeepsShowsTheBoxUntilAnyInputAndRestoresEverything) {
     SCOPED_TRACE(input);
     AreaBench b;
     b.PaintPattern();
-    b.ed.flag_first = 5;
-    b.ed.flag_last = 0;
+    b.ed.selection.flag_first = 5;
+    b.ed.selection.flag_last = 0;
     b.host.Queue(input);
     b.host.Queue("key Alt-Q\n");
     const std::string before = b.console.Snapshot();
@@ -86,8 +86,8 @@ TEST(AreaWarning, BeepsShowsTheBoxUntilAnyInputAndRestoresEverything) {
                                                          testing::PatternAttr(5, 27)}));
     EXPECT_EQ(b.console.Snapshot(), before);
     EXPECT_EQ(b.host.pending(), 1u) << "exactly one input is used up";
-    EXPECT_EQ(b.ed.flag_first, 5);
-    EXPECT_EQ(b.ed.flag_last, 0);
+    EXPECT_EQ(b.ed.selection.flag_first, 5);
+    EXPECT_EQ(b.ed.selection.flag_last, 0);
   }
 }
 
@@ -103,11 +103,11 @@ TEST(AreaWarning, WaitsInTheStandardMouseModeSoMovesDoNotEndIt) {
 TEST(AreaFlags, ConfirmedFlagsWithCornersOffTheScreenAreNoArea) {
   // What a key leaves when it ends a wait without new corners: the first corner at 0.
   AreaBench b;
-  b.ed.flag_first = 5;
-  b.ed.flag_last = 9;
+  b.ed.selection.flag_first = 5;
+  b.ed.selection.flag_last = 9;
   for (const core::AreaCorners a : {core::AreaCorners{0, 0, 9, 10}, core::AreaCorners{5, 0, 9, 10},
                                       core::AreaCorners{5, 10, 4, 9}}) {
-    b.ed.area = a;
+    b.ed.selection.area = a;
     EXPECT_FALSE(core::HasArea(b.ed)) << a.r1 << "," << a.c1 << "," << a.r2 << "," << a.c2;
     EXPECT_FALSE(core::HasTwoRowArea(b.ed));
   }
@@ -116,8 +116,8 @@ TEST(AreaFlags, ConfirmedFlagsWithCornersOffTheScreenAreNoArea) {
 TEST(AreaFlags, RequireWarnsOnlyWhenTheTestFails) {
   AreaBench b;
   b.host.Queue("key Space\nkey Space\n");
-  b.ed.area = {6, 2, 6, 8};
-  b.ed.flag_first = b.ed.flag_last = 6;  // one row
+  b.ed.selection.area = {6, 2, 6, 8};
+  b.ed.selection.flag_first = b.ed.selection.flag_last = 6;  // one row
   EXPECT_TRUE(core::RequireArea(b.ed));
   EXPECT_EQ(b.host.beeps, 0);
   EXPECT_FALSE(core::RequireTwoRowArea(b.ed));

@@ -35,15 +35,15 @@ TEST(MenuTable, CodesBecomeKeysWithTheirSideEffects) {
   core::Event ev;
   app::TranslateMenuCode(ed, ev, 13);
   EXPECT_EQ(ev.keynumber, keys::kAltS);
-  EXPECT_TRUE(ed.save_as);
+  EXPECT_TRUE(ed.loop.save_as);
   ev = {};
   app::TranslateMenuCode(ed, ev, 14);
-  EXPECT_TRUE(ed.save_part);
+  EXPECT_TRUE(ed.loop.save_part);
   ev = {};
-  const int col = ed.cursor_col;
+  const int col = ed.pen.cursor_col;
   app::TranslateMenuCode(ed, ev, 44);
   EXPECT_EQ(ev.keynumber, keys::kAltK);
-  EXPECT_EQ(ed.cursor_col, col + 1);
+  EXPECT_EQ(ed.pen.cursor_col, col + 1);
   ev = {};
   app::TranslateMenuCode(ed, ev, 25);
   EXPECT_EQ(ev.keynumber, keys::kDigit0);
@@ -66,18 +66,18 @@ TEST(MenuTable, CodesBecomeKeysWithTheirSideEffects) {
 TEST(MainLoop, BookkeepingCountsPagesAndRemembersTheKey) {
   Replay r("key PgDn\nkey PgDn\nkey PgUp\nkey Home\n");
   const auto& ed = r.ed();
-  EXPECT_EQ(ed.line_counter, 35);
-  EXPECT_EQ(ed.page_number, 1);
-  EXPECT_EQ(ed.highest_row, 69);
-  EXPECT_EQ(ed.last_page_index, 2);
-  EXPECT_EQ(ed.previous_key, keys::kHome);
+  EXPECT_EQ(ed.doc.line_counter, 35);
+  EXPECT_EQ(ed.doc.page_number, 1);
+  EXPECT_EQ(ed.doc.highest_row, 69);
+  EXPECT_EQ(ed.doc.last_page_index, 2);
+  EXPECT_EQ(ed.loop.previous_key, keys::kHome);
   EXPECT_EQ(r.text(35, 66, 66), "2");
 }
 
 TEST(MainLoop, FirstCornerClickPushesTheBeforePicture) {
   Replay r("click 5 5\nclick 6 6\nkey Esc\nclick 7 7\nclick 8 8\nkey Esc\n");
-  EXPECT_EQ(r.ed().history.undo_count(), 2);
-  EXPECT_EQ(r.ed().flag_first, 0);
+  EXPECT_EQ(r.ed().undo.undo_count(), 2);
+  EXPECT_EQ(r.ed().selection.flag_first, 0);
 }
 
 TEST(MainLoop, ErrorTrapAbandonsTheCommandAndGoesOn) {
@@ -93,13 +93,13 @@ TEST(MainLoop, ErrorTrapAbandonsTheCommandAndGoesOn) {
   EXPECT_EQ(session.Run(), 0);
   EXPECT_EQ(host->waits, 7);  // the loop went on after the failure to read all records
   EXPECT_EQ(session.console().title(), "   Tessella  Version 2.9       ");
-  EXPECT_EQ(session.editor().cursor_row, 1);
+  EXPECT_EQ(session.editor().pen.cursor_row, 1);
 }
 
 TEST(MainLoop, MiddleClickWritesNothing) {
   Replay r("mclick 10 40\n");
   EXPECT_EQ(r.cell(10, 40).ch, ' ');
-  EXPECT_EQ(r.ed().cursor_col, 40);
+  EXPECT_EQ(r.ed().pen.cursor_col, 40);
 }
 
 TEST(MainLoop, ScanCodes92And93DoNothing) {
@@ -107,7 +107,7 @@ TEST(MainLoop, ScanCodes92And93DoNothing) {
   Replay r("scan 0x92\nscan 0x93\n");
   EXPECT_EQ(r.cell(10, 40).ch, ' ');
   EXPECT_EQ(r.cell(10, 41).ch, ' ');
-  EXPECT_EQ(r.ed().cursor_col, 40);
+  EXPECT_EQ(r.ed().pen.cursor_col, 40);
 }
 
 }  // namespace

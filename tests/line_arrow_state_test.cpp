@@ -41,7 +41,7 @@ TEST(LineChartCharacter, NothingPendingOnlyMovesAndRemembersTheCell) {
   s.Put(11, 40, 'Q');
   EXPECT_EQ(ArrowDown(s.ed, s.ev), core::Next::kBookkeeping);
   EXPECT_EQ(s.At(11, 40), 'Q');
-  EXPECT_EQ(s.ed.cursor_row, 11);
+  EXPECT_EQ(s.ed.pen.cursor_row, 11);
   EXPECT_EQ(s.ed.lines.found, 'Q');
 }
 

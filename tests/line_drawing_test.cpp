@@ -44,8 +44,8 @@ TEST(LineBox, DrawnAroundTheAreaLeavingTheInside) {
   EXPECT_EQ(r.cell(8, 20).attr, kTyping);
   // Drawing unloads the arrow keys and uses up the area.
   EXPECT_EQ(r.ed().lines.mode, 0);
-  EXPECT_EQ(r.ed().flag_first, 0);
-  EXPECT_EQ(r.ed().area.c2, 0);
+  EXPECT_EQ(r.ed().selection.flag_first, 0);
+  EXPECT_EQ(r.ed().selection.area.c2, 0);
 }
 
 TEST(LineBox, BlockStyleBoxAndOneRowAndOneColumnLines) {
@@ -71,8 +71,8 @@ TEST(LineLoad, GlyphClickWithoutAShapeLoadsTheArrowKeys) {
   Replay r("click 5 10\nclick 5 10\nclick 35 44\n");
   EXPECT_EQ(r.cell(5, 10).ch, ' ');
   EXPECT_EQ(r.ed().lines.mode, 0x72);
-  EXPECT_EQ(r.ed().flag_first, 0);
-  EXPECT_EQ(r.ed().area.c1, 0);
+  EXPECT_EQ(r.ed().selection.flag_first, 0);
+  EXPECT_EQ(r.ed().selection.area.c1, 0);
 
   Replay moved("click 5 10\nclick 5 10\nclick 35 44\nkey Right\n");
   EXPECT_EQ(moved.cell(5, 10).ch, ' ');
@@ -96,8 +96,8 @@ TEST(LineArrows, TurnsOverwriteThePreviousPress) {
   EXPECT_EQ(r.cell(12, 42).ch, 188);  // ╝
   EXPECT_EQ(r.cell(12, 41).ch, 205);  // ═
   EXPECT_EQ(r.cell(10, 40).ch, ' ');
-  EXPECT_EQ(r.ed().cursor_row, 12);
-  EXPECT_EQ(r.ed().cursor_col, 41);
+  EXPECT_EQ(r.ed().pen.cursor_row, 12);
+  EXPECT_EQ(r.ed().pen.cursor_col, 41);
 }
 
 TEST(LineArrows, FirstPressAfterLoadingLeavesNoCorner) {
@@ -150,14 +150,14 @@ TEST(LineArrows, BlockTurnsRewriteTheCellWhereThePressEnded) {
   EXPECT_EQ(r.cell(10, 41).ch, 223);  // ▀
   EXPECT_EQ(r.cell(10, 42).ch, 219);  // █
   EXPECT_EQ(r.cell(11, 42).ch, ' ');
-  EXPECT_EQ(r.ed().cursor_row, 10);
-  EXPECT_EQ(r.ed().cursor_col, 42);
+  EXPECT_EQ(r.ed().pen.cursor_row, 10);
+  EXPECT_EQ(r.ed().pen.cursor_col, 42);
   // The step back and the move cancel out for the line counter too.
-  EXPECT_EQ(r.ed().line_counter, 1);
+  EXPECT_EQ(r.ed().doc.line_counter, 1);
 
   Replay on(ToStyle(4) + "click 35 44\nkey Right\nkey Right\nkey Down\nkey Down\n");
   EXPECT_EQ(on.cell(11, 42).ch, 219);
-  EXPECT_EQ(on.ed().line_counter, 2);
+  EXPECT_EQ(on.ed().doc.line_counter, 2);
 }
 
 TEST(LineArrows, BlockFirstPressAfterLoadingLeavesTheCursorCellAlone) {
@@ -166,7 +166,7 @@ TEST(LineArrows, BlockFirstPressAfterLoadingLeavesTheCursorCellAlone) {
   Replay r(ToStyle(4) + "type QR\nkey Left\nclick 35 44\nkey Up\n");
   EXPECT_EQ(r.text(10, 40, 41), "QR");
   EXPECT_EQ(r.cell(9, 41).ch, 219);
-  EXPECT_EQ(r.ed().cursor_row, 9);
+  EXPECT_EQ(r.ed().pen.cursor_row, 9);
 }
 
 TEST(LineArrows, BlockAcrossAFullBlockKeepsItWhole) {
@@ -183,14 +183,14 @@ TEST(LineUnload, EscWithAPendingCharacterUnloads) {
   EXPECT_EQ(r.ed().lines.pending, 0);
   EXPECT_EQ(r.cell(10, 41).ch, 205);
   EXPECT_EQ(r.cell(10, 42).ch, ' ');
-  EXPECT_EQ(r.ed().cursor_col, 42);
+  EXPECT_EQ(r.ed().pen.cursor_col, 42);
 }
 
 TEST(LineUnload, EnterUnloads) {
   Replay r("click 35 44\nkey Right\nkey Enter\nkey Right\n");
   EXPECT_EQ(r.ed().lines.mode, 0);
   EXPECT_EQ(r.ed().lines.pending, 0);
-  EXPECT_EQ(r.ed().cursor_row, 11);
+  EXPECT_EQ(r.ed().pen.cursor_row, 11);
   EXPECT_EQ(r.text(11, 1, 3), "   ");
 }
 

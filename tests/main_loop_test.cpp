@@ -61,7 +61,7 @@ TEST(StartUp, WorkScreenToolbarAndLiveFields) {
   EXPECT_TRUE(con.cursor_visible());
   EXPECT_EQ(con.cursor_size(), 99);
   // The row store holds blank rows 1..4,400 and nothing beyond.
-  const auto& store = r.ed().store;
+  const auto& store = r.ed().doc.store;
   EXPECT_EQ(store.row(4400).size(), 90u * 4);
   EXPECT_EQ(static_cast<unsigned char>(store.row(1)[2]), 249);
   EXPECT_TRUE(store.row(4401).empty());
@@ -117,64 +117,64 @@ TEST(ChoosingAnArea, OutlineFollowsTheMouseWithThickSides) {
 TEST(ChoosingAnArea, ToolbarClickConfirmsAndLeavesNoTrace) {
   Replay r("click 5 10\nmove 8 20\nclick 9 30\nclick 35 17\n");
   const auto& ed = r.ed();
-  EXPECT_EQ(ed.area.r1, 5);
-  EXPECT_EQ(ed.area.c1, 10);
-  EXPECT_EQ(ed.area.r2, 9);
-  EXPECT_EQ(ed.area.c2, 30);
-  EXPECT_EQ(ed.flag_first, 5);
-  EXPECT_EQ(ed.flag_last, 9);
-  EXPECT_EQ(ed.history.undo_count(), 1);  // the first corner pushed the picture before it
+  EXPECT_EQ(ed.selection.area.r1, 5);
+  EXPECT_EQ(ed.selection.area.c1, 10);
+  EXPECT_EQ(ed.selection.area.r2, 9);
+  EXPECT_EQ(ed.selection.area.c2, 30);
+  EXPECT_EQ(ed.selection.flag_first, 5);
+  EXPECT_EQ(ed.selection.flag_last, 9);
+  EXPECT_EQ(ed.undo.undo_count(), 1);  // the first corner pushed the picture before it
   for (int row = 1; row <= 34; ++row)
     for (int col = 1; col <= 90; ++col) ASSERT_EQ(r.cell(row, col).attr, 1 + 16 * 15);
 }
 
 TEST(ChoosingAnArea, ClicksBeyondTheConsoleHaveNoCellAndAreDropped) {
   Replay r("click 40 100\nclick 5 91\ntype x\n");
-  EXPECT_EQ(r.ed().cursor_row, 10);
-  EXPECT_EQ(r.ed().cursor_col, 41);
+  EXPECT_EQ(r.ed().pen.cursor_row, 10);
+  EXPECT_EQ(r.ed().pen.cursor_col, 41);
   EXPECT_EQ(r.cell(10, 40).ch, 'x');
-  EXPECT_EQ(r.ed().area.r1, 0);
+  EXPECT_EQ(r.ed().selection.area.r1, 0);
 }
 
 TEST(ChoosingAnArea, RightClickConfirmsForTheMenu) {
   Replay r("click 5 10\nclick 9 30\nrclick 12 12\nkey Esc\n");
-  EXPECT_EQ(r.ed().flag_first, 5);
-  EXPECT_EQ(r.ed().flag_last, 9);
-  EXPECT_EQ(r.ed().area.c2, 30);
+  EXPECT_EQ(r.ed().selection.flag_first, 5);
+  EXPECT_EQ(r.ed().selection.flag_last, 9);
+  EXPECT_EQ(r.ed().selection.area.c2, 30);
 }
 
 TEST(ChoosingAnArea, KeyDoesNotConfirmAndALaterToolbarClickConfirmsNothing) {
   Replay r("click 5 10\nclick 9 30\nkey Tab\nclick 35 3\n");
   const auto& ed = r.ed();
-  EXPECT_EQ(ed.flag_first, 0);
-  EXPECT_EQ(ed.flag_last, 0);
-  EXPECT_EQ(ed.area.r1, 0);
+  EXPECT_EQ(ed.selection.flag_first, 0);
+  EXPECT_EQ(ed.selection.flag_last, 0);
+  EXPECT_EQ(ed.selection.area.r1, 0);
 }
 
 TEST(ChoosingAnArea, KeysWhileChoosingAreUsedUpAndTheSecondClickEndsTheChoice) {
   Replay r("click 5 10\ntype abc\nclick 6 12\nclick 35 70\n");
-  EXPECT_EQ(r.ed().flag_first, 5);
-  EXPECT_EQ(r.ed().flag_last, 6);
-  EXPECT_EQ(r.ed().area.c2, 12);
+  EXPECT_EQ(r.ed().selection.flag_first, 5);
+  EXPECT_EQ(r.ed().selection.flag_last, 6);
+  EXPECT_EQ(r.ed().selection.area.c2, 12);
   EXPECT_EQ(r.text(5, 10, 12), "   ");
 }
 
 TEST(ChoosingAnArea, TwoColumnsLeftAbandonsButAToolbarClickStillConfirms) {
   Replay r("click 5 10\nmove 7 14\nmove 7 8\nclick 35 70\n");
   const auto& ed = r.ed();
-  EXPECT_EQ(ed.area.r1, 5);
-  EXPECT_EQ(ed.area.c2, 14);
-  EXPECT_EQ(ed.flag_first, 5);
-  EXPECT_EQ(ed.flag_last, 7);
+  EXPECT_EQ(ed.selection.area.r1, 5);
+  EXPECT_EQ(ed.selection.area.c2, 14);
+  EXPECT_EQ(ed.selection.flag_first, 5);
+  EXPECT_EQ(ed.selection.flag_last, 7);
 }
 
 TEST(ChoosingAnArea, RowAboveGivesTheFirstRowAsBottomAndToolbarCornerIsNotACommand) {
   Replay r("click 5 10\nmove 4 15\nclick 35 3\nrclick 35 70\n");
   // The second corner clicked on the toolbar line ends the choice: the remembered corner
   // is the last outlined one (row raised to the first corner's row).
-  EXPECT_EQ(r.ed().area.r2, 5);
-  EXPECT_EQ(r.ed().area.c2, 15);
-  EXPECT_EQ(r.ed().flag_last, 5);
+  EXPECT_EQ(r.ed().selection.area.r2, 5);
+  EXPECT_EQ(r.ed().selection.area.c2, 15);
+  EXPECT_EQ(r.ed().selection.flag_last, 5);
 }
 
 TEST(Toolbar, TableOrderDecidesSharedColumns) {
@@ -200,23 +200,23 @@ TEST(Toolbar, RightClickOnTheGlyphsStepsTheStyle) {
 
 TEST(Toolbar, RightClickOnTheColoursStepsThemDownWithWrap) {
   Replay r("rclick 35 50\nrclick 35 50\nrclick 35 55\n");
-  EXPECT_EQ(r.ed().txcolor, 15);  // 1, 0, then round to 15
-  EXPECT_EQ(r.ed().bgcolor, 14);
+  EXPECT_EQ(r.ed().pen.txcolor, 15);  // 1, 0, then round to 15
+  EXPECT_EQ(r.ed().pen.bgcolor, 14);
 }
 
 TEST(MainLoop, MenuChoosingNothingLeavesTheCursorWhereItWas) {
   Replay r("rclick 12 30\nkey Esc\n");
-  EXPECT_EQ(r.ed().cursor_row, 10);
-  EXPECT_EQ(r.ed().cursor_col, 40);
+  EXPECT_EQ(r.ed().pen.cursor_row, 10);
+  EXPECT_EQ(r.ed().pen.cursor_col, 40);
 }
 
 TEST(PageMoves, PgDnStopsAtPageOneThousand) {
   std::string script;
   for (int i = 0; i < 1005; ++i) script += "key PgDn\n";
   Replay r(script);
-  EXPECT_EQ(r.ed().store.current, 33966);
+  EXPECT_EQ(r.ed().doc.store.current, 33966);
   EXPECT_EQ(r.text(35, 66, 69), "1000");
-  EXPECT_EQ(r.ed().page_number, 999);
+  EXPECT_EQ(r.ed().doc.page_number, 999);
 }
 
 TEST(PageMoves, PgDnAndPgUpCarryThePagesThroughTheRowStore) {
@@ -226,18 +226,18 @@ TEST(PageMoves, PgDnAndPgUpCarryThePagesThroughTheRowStore) {
   ed.console.WriteChars(3, 1, "page one");
   core::PageDown(ed, ev);
   core::Bookkeeping(ed, keys::kPgDn);
-  EXPECT_EQ(ed.store.current, 34);
-  EXPECT_EQ(ed.page_number, 1);
+  EXPECT_EQ(ed.doc.store.current, 34);
+  EXPECT_EQ(ed.doc.page_number, 1);
   EXPECT_EQ(ed.console.AtOutput(3, 1).ch, ' ');  // the blank next page
-  EXPECT_EQ(ed.store.row(2)[0], 'p');
+  EXPECT_EQ(ed.doc.store.row(2)[0], 'p');
   ed.console.WriteChars(1, 1, "page two");
   core::PageUp(ed, ev);
   core::Bookkeeping(ed, keys::kPgUp);
-  EXPECT_EQ(ed.store.current, 0);
-  EXPECT_EQ(ed.page_number, 0);
-  EXPECT_EQ(ed.cursor_row, 1);
+  EXPECT_EQ(ed.doc.store.current, 0);
+  EXPECT_EQ(ed.doc.page_number, 0);
+  EXPECT_EQ(ed.pen.cursor_row, 1);
   EXPECT_EQ(ed.console.AtOutput(3, 1).ch, 'p');
-  EXPECT_EQ(ed.store.row(34)[0], 'p');  // page two was stored on the way back
+  EXPECT_EQ(ed.doc.store.row(34)[0], 'p');  // page two was stored on the way back
 }
 
 TEST(PageMoves, TallConsolesNeverPageOutsideTheRowStore) {
@@ -249,21 +249,21 @@ TEST(PageMoves, TallConsolesNeverPageOutsideTheRowStore) {
     core::PageDown(ed, ev);
     core::Bookkeeping(ed, keys::kPgDn);
   }
-  EXPECT_LE(ed.store.current + ed.rows() - 2, core::RowStore::kLastIndex);
+  EXPECT_LE(ed.doc.store.current + ed.rows() - 2, core::RowStore::kLastIndex);
   core::CommitPage(ed);
-  EXPECT_LE(ed.store.current + ed.rows() - 2, core::RowStore::kLastIndex);
+  EXPECT_LE(ed.doc.store.current + ed.rows() - 2, core::RowStore::kLastIndex);
 }
 
 TEST(PageMoves, CommitPageStoresThePageAndShowsItAgain) {
   Replay r("key Home\n");  // one pass of bookkeeping counts the first page
-  ASSERT_EQ(r.ed().last_page_index, 1);
+  ASSERT_EQ(r.ed().doc.last_page_index, 1);
   auto& ed = r.ed();
   ed.console.WriteChars(5, 1, "keep me");
   core::CommitPage(ed);
-  EXPECT_EQ(ed.store.current, 0);
-  EXPECT_EQ(ed.store.row(4)[0], 'k');
+  EXPECT_EQ(ed.doc.store.current, 0);
+  EXPECT_EQ(ed.doc.store.row(4)[0], 'k');
   EXPECT_EQ(ed.console.AtOutput(5, 1).ch, 'k');
-  EXPECT_EQ(ed.last_page_index, 2);
+  EXPECT_EQ(ed.doc.last_page_index, 2);
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ TEST(MenuReplay, ChoosingNothingLeavesTheScreenAndCursorAsTheyWere) {
   script += "type b\n";
   Replay r(script);
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.ed().cursor_col, baseline.ed().cursor_col);
+  EXPECT_EQ(r.ed().pen.cursor_col, baseline.ed().pen.cursor_col);
   for (int row = 1; row <= 35; ++row) EXPECT_EQ(r.text(row, 1, 90), baseline.text(row, 1, 90));
 }
 
@@ -45,7 +45,7 @@ TEST(MenuReplay, AKeyAfterAChosenCommandOnColumnOneIsTyped) {
   for (int item = 1; item <= 8; ++item) script += "key Down\n";
   Replay r(script + "key Enter\ntype a\n");
   EXPECT_EQ(r.text(1, 1, 2), "a ");
-  EXPECT_EQ(r.ed().cursor_col, 2);
+  EXPECT_EQ(r.ed().pen.cursor_col, 2);
 }
 
 TEST(MenuReplay, DropDownTextsOnScreen) {

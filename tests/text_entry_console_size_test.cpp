@@ -40,17 +40,17 @@ TEST(ConsoleSize, TheRowsEnteredAreWorkRowsAndTheWorkScreenComesBack) {
   EXPECT_GE(r.host().slept_ms(), 200);
   // The document's rows are blank rows of the new width; the page stored by PgDn/PgUp
   // is gone from the store, though the console still shows it.
-  const auto& store = r.ed().store;
+  const auto& store = r.ed().doc.store;
   EXPECT_EQ(store.row(1).size(), 80u * 4);
   EXPECT_EQ(store.row(4400).size(), 80u * 4);
   EXPECT_EQ(store.row(0).substr(0, 1), "t");  // index 0 is not one of the blanked rows
   EXPECT_EQ(store.row(33).find('!'), std::string::npos);
   // The cursor was on row 3 and stays there; a cursor beyond the new size is brought in.
-  EXPECT_EQ(r.ed().cursor_row, 3);
+  EXPECT_EQ(r.ed().pen.cursor_row, 3);
 
   Replay inside("key Home\ntype top\nkey End\n" + Resize("20", "50") + "key Left\n");
-  EXPECT_EQ(inside.ed().cursor_row, 20);
-  EXPECT_EQ(inside.ed().cursor_col, 49);
+  EXPECT_EQ(inside.ed().pen.cursor_row, 20);
+  EXPECT_EQ(inside.ed().pen.cursor_col, 49);
   // On a console narrower than the toolbar's text the toolbar stays on its own line:
   // the work screen does not scroll under it.
   EXPECT_EQ(inside.text(1, 1, 3), "top");
@@ -77,7 +77,7 @@ TEST(ConsoleSize, SizesThatCannotBeTakenLeaveEverythingAsItWas) {
     EXPECT_EQ(r.console().cols(), 90);
     EXPECT_EQ(r.host().beeps(), 1);
     EXPECT_EQ(r.dump("after", ".scr"), r.dump("before", ".scr"));
-    EXPECT_EQ(r.ed().store.row(0)[0], 'h');  // the document was not re-blanked
+    EXPECT_EQ(r.ed().doc.store.row(0)[0], 'h');  // the document was not re-blanked
   }
 }
 

@@ -19,51 +19,51 @@ TEST(Enter, NewLineAtTheMarginPushesTheBeforePictureAndDropsTheArea) {
   Replay r("click 3 3\nclick 5 8\nrclick 35 81\ntype ab\nkey Enter\n");
   // rclick on Undo confirmed the area; Enter drops it.
   const auto& ed = r.ed();
-  EXPECT_EQ(ed.cursor_row, 4);
-  EXPECT_EQ(ed.cursor_col, 1);
-  EXPECT_EQ(ed.flag_first, 0);
-  EXPECT_EQ(ed.flag_last, 0);
-  EXPECT_EQ(ed.history.undo_count(), 2);  // the first corner's click and Enter
-  EXPECT_EQ(ed.line_counter, 2);
+  EXPECT_EQ(ed.pen.cursor_row, 4);
+  EXPECT_EQ(ed.pen.cursor_col, 1);
+  EXPECT_EQ(ed.selection.flag_first, 0);
+  EXPECT_EQ(ed.selection.flag_last, 0);
+  EXPECT_EQ(ed.undo.undo_count(), 2);  // the first corner's click and Enter
+  EXPECT_EQ(ed.doc.line_counter, 2);
   EXPECT_EQ(r.text(3, 3, 4), "ab");
 }
 
 TEST(Enter, OnTheLastWorkRowScrollsAndKeepsTheUndoList) {
   Replay r("key Home\ntype TOP\nkey End\nkey Backspace\nkey Enter\n");
   const auto& ed = r.ed();
-  EXPECT_EQ(ed.cursor_row, 34);
-  EXPECT_EQ(ed.cursor_col, 1);
-  EXPECT_EQ(ed.store.current, 1);
-  EXPECT_EQ(ed.store.row(0)[0], 'T');
-  EXPECT_EQ(ed.history.undo_count(), 1);
+  EXPECT_EQ(ed.pen.cursor_row, 34);
+  EXPECT_EQ(ed.pen.cursor_col, 1);
+  EXPECT_EQ(ed.doc.store.current, 1);
+  EXPECT_EQ(ed.doc.store.row(0)[0], 'T');
+  EXPECT_EQ(ed.undo.undo_count(), 1);
 }
 
 TEST(Margin, EnterReturnsToTheMarginColumnUntilMarginOff) {
   // Alt-M at column 9: the margin is the column after it, and the cursor moves there.
   Replay r("click 4 9\nclick 4 9\nkey Alt-M\ntype abc\nkey Enter\n");
-  EXPECT_EQ(r.ed().left_margin, 10);
+  EXPECT_EQ(r.ed().pen.left_margin, 10);
   EXPECT_EQ(r.text(4, 10, 12), "abc");
-  EXPECT_EQ(r.ed().cursor_row, 5);
-  EXPECT_EQ(r.ed().cursor_col, 10);
+  EXPECT_EQ(r.ed().pen.cursor_row, 5);
+  EXPECT_EQ(r.ed().pen.cursor_col, 10);
 
   Replay off("click 4 9\nclick 4 9\nkey Alt-M\nkey Alt-N\ntype abc\nkey Enter\n");
-  EXPECT_EQ(off.ed().cursor_col, 1);
+  EXPECT_EQ(off.ed().pen.cursor_col, 1);
 }
 
 TEST(Margin, ChosenFromTheMenuTheCursorStaysWhereItWas) {
   Replay r("");
   auto& ed = r.ed();
-  ed.cursor_col = 10 - 1;  // the main loop lowers the column before a menu command
+  ed.pen.cursor_col = 10 - 1;  // the main loop lowers the column before a menu command
   core::Event ev;
   EXPECT_EQ(editor::MarginOn(ed, ev), core::Next::kLoopTop);
-  EXPECT_EQ(ed.left_margin, 10);
-  EXPECT_EQ(ed.cursor_col, 10);
+  EXPECT_EQ(ed.pen.left_margin, 10);
+  EXPECT_EQ(ed.pen.cursor_col, 10);
 
   // At the right edge neither the margin nor the cursor leaves the console.
-  ed.cursor_col = 90;
+  ed.pen.cursor_col = 90;
   editor::MarginOn(ed, ev);
-  EXPECT_EQ(ed.left_margin, 90);
-  EXPECT_EQ(ed.cursor_col, 90);
+  EXPECT_EQ(ed.pen.left_margin, 90);
+  EXPECT_EQ(ed.pen.cursor_col, 90);
 }
 
 TEST(InsertRow, EnterAtColumnOneShowsTheRowTwiceAndPushesTheLastRowOnToTheNextPage) {
@@ -73,9 +73,9 @@ TEST(InsertRow, EnterAtColumnOneShowsTheRowTwiceAndPushesTheLastRowOnToTheNextPa
   EXPECT_EQ(r.text(6, 1, 5), "hello");
   EXPECT_EQ(r.text(7, 1, 5), "world");
   EXPECT_EQ(r.text(34, 1, 4), "    ");
-  EXPECT_EQ(r.ed().cursor_row, 5);
-  EXPECT_EQ(r.ed().cursor_col, 1);
-  EXPECT_EQ(r.ed().history.undo_count(), 5);  // four first corners and the Enter
+  EXPECT_EQ(r.ed().pen.cursor_row, 5);
+  EXPECT_EQ(r.ed().pen.cursor_col, 1);
+  EXPECT_EQ(r.ed().undo.undo_count(), 5);  // four first corners and the Enter
 
   Replay next("click 34 1\nclick 34 1\ntype LAST\nclick 5 1\nclick 5 1\nkey Enter\nkey PgDn\n");
   EXPECT_EQ(next.text(1, 1, 4), "LAST");
@@ -88,44 +88,44 @@ TEST(DeleteRow, DelAtColumnOnePullsRowsUpAndTheNextPageFirstRowArrives) {
   EXPECT_EQ(r.text(5, 1, 4), "keep");
   EXPECT_EQ(r.text(6, 1, 4), "    ");
   EXPECT_EQ(r.text(34, 1, 4), "NEXT");
-  EXPECT_EQ(r.ed().history.undo_count(), 4);
+  EXPECT_EQ(r.ed().undo.undo_count(), 4);
 
   Replay elsewhere("type gone\nkey Del\n");  // not at column 1: nothing happens
   EXPECT_EQ(elsewhere.text(10, 40, 43), "gone");
-  EXPECT_EQ(elsewhere.ed().history.undo_count(), 0);
+  EXPECT_EQ(elsewhere.ed().undo.undo_count(), 0);
 }
 
 // The last page of the row store: the page's last row is the store's last index.
 void GoToTheEndOfTheStore(core::Editor& ed) {
-  ed.store.current = core::RowStore::kLastIndex - (ed.rows() - 2);
-  ed.store.LoadPage(ed.console);
+  ed.doc.store.current = core::RowStore::kLastIndex - (ed.rows() - 2);
+  ed.doc.store.LoadPage(ed.console);
 }
 
 TEST(EndOfTheDocument, TypingOnTheLastCellKeepsTheCharacterWhenNoRowIsLeft) {
   Replay r("");
   auto& ed = r.ed();
   GoToTheEndOfTheStore(ed);
-  const int start = ed.store.current;
-  const int lines = ed.line_counter;
-  ed.cursor_row = 34;
-  ed.cursor_col = 90;
-  ed.before = ed.console.Snapshot();
+  const int start = ed.doc.store.current;
+  const int lines = ed.doc.line_counter;
+  ed.pen.cursor_row = 34;
+  ed.pen.cursor_col = 90;
+  ed.loop.before = ed.console.Snapshot();
   core::Event ev;
   ev.key = "Q";
   EXPECT_EQ(editor::Type(ed, ev), core::Next::kBookkeeping);
   EXPECT_EQ(r.cell(34, 90).ch, 'Q');
-  EXPECT_EQ(ed.cursor_row, 34);
-  EXPECT_EQ(ed.cursor_col, 90);
-  EXPECT_EQ(ed.store.current, start);
-  EXPECT_EQ(ed.line_counter, lines);
+  EXPECT_EQ(ed.pen.cursor_row, 34);
+  EXPECT_EQ(ed.pen.cursor_col, 90);
+  EXPECT_EQ(ed.doc.store.current, start);
+  EXPECT_EQ(ed.doc.line_counter, lines);
   EXPECT_EQ(r.host().beeps(), 1);
 
   // Enter on the last row cannot scroll either: the cursor stays on the last row.
-  ed.cursor_col = 5;
-  ed.before = ed.console.Snapshot();
+  ed.pen.cursor_col = 5;
+  ed.loop.before = ed.console.Snapshot();
   editor::EnterKey(ed, ev);
-  EXPECT_EQ(ed.cursor_row, 34);
-  EXPECT_EQ(ed.store.current, start);
+  EXPECT_EQ(ed.pen.cursor_row, 34);
+  EXPECT_EQ(ed.doc.store.current, start);
   EXPECT_EQ(r.cell(34, 90).ch, 'Q');
 }
 
@@ -134,24 +134,24 @@ TEST(EndOfTheDocument, InsertAndDeleteOnTheLastRowsStayInsideTheStore) {
   auto& ed = r.ed();
   GoToTheEndOfTheStore(ed);
   core::Event ev;
-  ed.cursor_row = 34;
-  ed.cursor_col = 1;
+  ed.pen.cursor_row = 34;
+  ed.pen.cursor_col = 1;
   ed.console.PutText(34, 1, 1, 15, "end");
-  ed.before = ed.console.Snapshot();
+  ed.loop.before = ed.console.Snapshot();
   EXPECT_EQ(editor::EnterKey(ed, ev), core::Next::kLoopTop);
-  EXPECT_EQ(ed.store.row(core::RowStore::kLastIndex).substr(0, 1), "e");
+  EXPECT_EQ(ed.doc.store.row(core::RowStore::kLastIndex).substr(0, 1), "e");
 
-  ed.cursor_col = 1;
+  ed.pen.cursor_col = 1;
   EXPECT_EQ(editor::DeleteKey(ed, ev), core::Next::kLoopTop);
   EXPECT_EQ(r.text(34, 1, 3), "end");  // the removed row is copied to the last index
 
   // A page that reaches past the store (a console taller than the store's end allows):
   // rows beyond the last index are neither read nor written.
-  ed.store.current = core::RowStore::kLastIndex - 5;
-  ed.cursor_row = 20;
-  ed.cursor_col = 1;
+  ed.doc.store.current = core::RowStore::kLastIndex - 5;
+  ed.pen.cursor_row = 20;
+  ed.pen.cursor_col = 1;
   EXPECT_NO_THROW(editor::EnterKey(ed, ev));
-  ed.cursor_col = 1;
+  ed.pen.cursor_col = 1;
   EXPECT_NO_THROW(editor::DeleteKey(ed, ev));
 }
 

@@ -21,8 +21,8 @@ TEST(Typing, StrikeoverInTheTypingColoursAdvancesTheCursor) {
   EXPECT_EQ(r.text(10, 40, 43), "abcd");
   EXPECT_EQ(r.cell(10, 40).attr, kDefaultAttr);
   EXPECT_EQ(r.cell(10, 43).attr, Attribute(2, 15));
-  EXPECT_EQ(r.ed().cursor_row, 10);
-  EXPECT_EQ(r.ed().cursor_col, 44);
+  EXPECT_EQ(r.ed().pen.cursor_row, 10);
+  EXPECT_EQ(r.ed().pen.cursor_col, 44);
 
   Replay over("type abc\nclick 10 41\nclick 10 41\ntype X\n");
   EXPECT_EQ(over.text(10, 40, 42), "aXc");  // strikeover: nothing is pulled along
@@ -31,12 +31,12 @@ TEST(Typing, StrikeoverInTheTypingColoursAdvancesTheCursor) {
 TEST(Typing, LastCellOfTheWorkScreenScrollsOneRowThroughTheDocument) {
   Replay r("key Home\ntype TOP\nclick 2 1\nclick 2 1\ntype SECOND\nkey End\ntype Z\n");
   const auto& ed = r.ed();
-  EXPECT_EQ(ed.cursor_row, 34);
-  EXPECT_EQ(ed.cursor_col, 1);
-  EXPECT_EQ(ed.store.current, 1);
+  EXPECT_EQ(ed.pen.cursor_row, 34);
+  EXPECT_EQ(ed.pen.cursor_col, 1);
+  EXPECT_EQ(ed.doc.store.current, 1);
   EXPECT_EQ(r.text(1, 1, 6), "SECOND");  // the top row has left the page...
-  EXPECT_EQ(ed.store.row(0)[0], 'T');  // ...into the row store
-  EXPECT_EQ(ed.store.row(0)[8], 'P');
+  EXPECT_EQ(ed.doc.store.row(0)[0], 'T');  // ...into the row store
+  EXPECT_EQ(ed.doc.store.row(0)[8], 'P');
   EXPECT_EQ(r.cell(33, 90).ch, 'Z');  // the typed cell moved up with its row
   EXPECT_EQ(r.text(34, 1, 90), std::string(90, ' '));
   EXPECT_EQ(r.text(35, 1, 41), " Copy Paste Cut Color Edit Mouse ColChart");
@@ -46,31 +46,31 @@ TEST(Typing, LastColumnOfAnotherRowContinuesOnTheNextRow) {
   Replay r("click 5 90\nclick 5 90\ntype xy\n");
   EXPECT_EQ(r.cell(5, 90).ch, 'x');
   EXPECT_EQ(r.cell(6, 1).ch, 'y');
-  EXPECT_EQ(r.ed().cursor_row, 6);
-  EXPECT_EQ(r.ed().cursor_col, 2);
-  EXPECT_EQ(r.ed().store.current, 0);
+  EXPECT_EQ(r.ed().pen.cursor_row, 6);
+  EXPECT_EQ(r.ed().pen.cursor_col, 2);
+  EXPECT_EQ(r.ed().doc.store.current, 0);
 }
 
 TEST(Typing, KeysWithoutACharacterWriteTheirTwoBytesAndTabWritesNothing) {
   Replay r("key Ins\n");
   EXPECT_EQ(r.cell(10, 40).ch, 0);
   EXPECT_EQ(r.cell(10, 41).ch, 0x52);
-  EXPECT_EQ(r.ed().cursor_col, 41);  // one column on, whatever the key's length
+  EXPECT_EQ(r.ed().pen.cursor_col, 41);  // one column on, whatever the key's length
 
   Replay tab("key Tab\nkey Tab\n");
   EXPECT_EQ(tab.text(10, 38, 44), std::string(7, ' '));
   EXPECT_EQ(tab.cell(10, 40).attr, kDefaultAttr);
-  EXPECT_EQ(tab.ed().cursor_col, 42);
+  EXPECT_EQ(tab.ed().pen.cursor_col, 42);
 }
 
 TEST(Typing, AMenuLeftWithoutAChoiceLeavesTheCursorWhereItWas) {
   Replay r("type ab\nrclick 5 5\nkey Esc\n");
-  EXPECT_EQ(r.ed().cursor_col, 42);
+  EXPECT_EQ(r.ed().pen.cursor_col, 42);
   EXPECT_EQ(r.text(10, 40, 42), "ab ");
 
   Replay first("key Home\nrclick 5 5\nkey Esc\n");
-  EXPECT_EQ(first.ed().cursor_row, 1);
-  EXPECT_EQ(first.ed().cursor_col, 1);
+  EXPECT_EQ(first.ed().pen.cursor_row, 1);
+  EXPECT_EQ(first.ed().pen.cursor_col, 1);
   EXPECT_EQ(first.cell(1, 1).ch, ' ');
 }
 
@@ -78,22 +78,22 @@ TEST(Typing, BackspaceBlanksTheCellUnderTheCursorThenStepsLeft) {
   Replay r("type abc\nkey Backspace\nkey Backspace\n");
   // The first Backspace blanks the empty cell after "abc", the second blanks the 'c'.
   EXPECT_EQ(r.text(10, 40, 43), "ab  ");
-  EXPECT_EQ(r.ed().cursor_col, 41);
+  EXPECT_EQ(r.ed().pen.cursor_col, 41);
   EXPECT_EQ(r.host().beeps(), 0);
 
   Replay first("key Home\ntype q\nkey Home\nkey Backspace\nkey Backspace\n");
   EXPECT_EQ(first.cell(1, 1).ch, ' ');
-  EXPECT_EQ(first.ed().cursor_col, 1);
+  EXPECT_EQ(first.ed().pen.cursor_col, 1);
   EXPECT_EQ(first.host().beeps(), 2);
 }
 
 TEST(Typing, UpAtTheTopOfTheFirstPageDoesNothing) {
   Replay r("type abc\nkey Home\nkey Up\n");
   const auto& ed = r.ed();
-  EXPECT_EQ(ed.cursor_row, 1);
-  EXPECT_EQ(ed.cursor_col, 1);
-  EXPECT_EQ(ed.store.current, 0);
-  EXPECT_EQ(ed.line_counter, 1);
+  EXPECT_EQ(ed.pen.cursor_row, 1);
+  EXPECT_EQ(ed.pen.cursor_col, 1);
+  EXPECT_EQ(ed.doc.store.current, 0);
+  EXPECT_EQ(ed.doc.line_counter, 1);
   EXPECT_EQ(r.text(10, 40, 42), "abc");
   EXPECT_EQ(r.host().beeps(), 0);
 }
@@ -104,15 +104,15 @@ TEST(TextColours, F3AndF4WrapRoundAndTheLabelShowsTheNewColours) {
   script += "type k\n";
   Replay r(script);
   auto& ed = r.ed();
-  EXPECT_EQ(ed.txcolor, 0);
-  EXPECT_EQ(ed.bgcolor, 0);
+  EXPECT_EQ(ed.pen.txcolor, 0);
+  EXPECT_EQ(ed.pen.bgcolor, 0);
   EXPECT_EQ(r.cell(10, 40).attr, Attribute(0, 0));
   EXPECT_EQ(r.cell(35, 45).attr, Attribute(0, 0));  // the live label at its own place
 
   // The label printed by the command itself, before the toolbar is redrawn.
   core::Event ev;
   editor::NextBackColour(ed, ev);
-  EXPECT_EQ(ed.bgcolor, 1);
+  EXPECT_EQ(ed.pen.bgcolor, 1);
   EXPECT_EQ(r.text(35, 40, 55), " Txcolor BGcolor");
   EXPECT_EQ(r.cell(35, 40).attr, Attribute(0, 1));
   EXPECT_EQ(r.cell(35, 55).attr, Attribute(0, 1));
@@ -124,7 +124,7 @@ TEST(TextColours, ClearFillsTheWholeConsoleAndLeavesTheDocument) {
   EXPECT_EQ(r.text(10, 40, 42), "   ");
   EXPECT_EQ(r.cell(10, 40).attr, Attribute(1, 0));
   EXPECT_EQ(r.cell(34, 90).attr, Attribute(1, 0));
-  EXPECT_EQ(r.ed().store.row(9)[39 * 4], 'a');  // the stored page keeps its text
+  EXPECT_EQ(r.ed().doc.store.row(9)[39 * 4], 'a');  // the stored page keeps its text
 }
 
 }  // namespace

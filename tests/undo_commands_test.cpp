@@ -24,18 +24,18 @@ TEST(UndoCommand, UndoRedoUndoShowsThePictureOneStepOlder) {
   EXPECT_EQ(r.cell(10, 40).ch, 'A');
   EXPECT_EQ(r.cell(11, 1).ch, ' ');
   EXPECT_EQ(r.cell(12, 1).ch, ' ');
-  EXPECT_EQ(r.ed().history.undo_count(), 0);
+  EXPECT_EQ(r.ed().undo.undo_count(), 0);
   // Undo and redo leave the cursor where it is.
-  EXPECT_EQ(r.ed().cursor_row, 12);
-  EXPECT_EQ(r.ed().cursor_col, 2);
+  EXPECT_EQ(r.ed().pen.cursor_row, 12);
+  EXPECT_EQ(r.ed().pen.cursor_col, 2);
 }
 
 TEST(UndoCommand, AfterOneChangeUndoAndRedoAFurtherUndoDoesNothing) {
   // The right click on the toolbar's Undo is Redo.
   Replay r("type A\nkey Enter\ntype B\nkey Alt-U\nrclick 35 82\nkey Alt-U\n");
   EXPECT_EQ(r.cell(11, 1).ch, 'B');
-  EXPECT_EQ(r.ed().history.undo_count(), 0);
-  EXPECT_EQ(r.ed().history.redo_count(), 0);
+  EXPECT_EQ(r.ed().undo.undo_count(), 0);
+  EXPECT_EQ(r.ed().undo.redo_count(), 0);
 }
 
 TEST(UndoCommand, TwentyTwoUndosRestoreAtMost21Pictures) {
@@ -47,7 +47,7 @@ TEST(UndoCommand, TwentyTwoUndosRestoreAtMost21Pictures) {
   EXPECT_EQ(r.cell(10, 40).ch, 'a');
   EXPECT_EQ(r.cell(11, 1).ch, 'b');
   EXPECT_EQ(r.cell(12, 1).ch, ' ');
-  EXPECT_EQ(r.ed().history.undo_count(), 0);
+  EXPECT_EQ(r.ed().undo.undo_count(), 0);
 }
 
 TEST(UndoCommand, PictureFromBeforeAResizeIsCutToTheSmallerConsole) {

@@ -30,9 +30,9 @@ struct Choice {
 
 // A right click or a toolbar click confirms what was chosen during this wait.
 void Confirm(core::Editor& ed, const Choice& choice) {
-  ed.area = core::AreaCorners{choice.anchor_row, choice.anchor_col, choice.corner_row, choice.corner_col};
-  ed.flag_first = ed.area.r1;
-  ed.flag_last = ed.area.r2;
+  ed.selection.area = core::AreaCorners{choice.anchor_row, choice.anchor_col, choice.corner_row, choice.corner_col};
+  ed.selection.flag_first = ed.selection.area.r1;
+  ed.selection.flag_last = ed.selection.area.r2;
 }
 
 // Follows the mouse from the first corner until the next button-down: the second
@@ -48,8 +48,8 @@ void ChooseSecondCorner(core::Editor& ed, const std::string& snapshot, Choice& c
     const std::string key = ed.input.Wait();
     const int m = ed.input.mouse_row();
     const int n = ed.input.mouse_col();
-    ed.area.r2 = m;
-    ed.area.c2 = n;
+    ed.selection.area.r2 = m;
+    ed.selection.area.c2 = n;
     if (m != last_row || n != last_col) {
       last_row = m;
       last_col = n;
@@ -64,7 +64,7 @@ void ChooseSecondCorner(core::Editor& ed, const std::string& snapshot, Choice& c
       } else if (n < c1 - 1) {
         // Two columns left of the first corner: the choice ends here, unconfirmed.
         ed.input.SetMouseMode(MouseMode::kStandard);
-        ed.flag_first = ed.flag_last = 0;
+        ed.selection.Drop();
         return;
       }
     }
@@ -85,7 +85,7 @@ core::Event GetEvent(core::Editor& ed) {
     ed.input.SetMouseMode(MouseMode::kStandard);
     PaintLiveFields(ed);
     con.SetCursorVisible(true);
-    con.Locate(ed.cursor_row, ed.cursor_col);
+    con.Locate(ed.pen.cursor_row, ed.pen.cursor_col);
     ev.key = ed.input.Wait();
     ev.row = ed.input.mouse_row();
     ev.col = ed.input.mouse_col();
@@ -95,8 +95,8 @@ core::Event GetEvent(core::Editor& ed) {
       // A key (or a middle click): the choice, if any, stays unconfirmed.
       con.Restore(snapshot);
       ev.keynumber = console::KeyNumber(ev.key);
-      ed.area.r1 = choice.anchor_row;
-      ed.area.c1 = choice.anchor_col;
+      ed.selection.area.r1 = choice.anchor_row;
+      ed.selection.area.c1 = choice.anchor_col;
       return ev;
     }
     if (button == console::kRightButton || ev.row == R) {
@@ -111,11 +111,11 @@ core::Event GetEvent(core::Editor& ed) {
     con.Restore(snapshot);
     con.SetCursorVisible(false);
     ed.input.SetMouseMode(MouseMode::kTracking);
-    ed.area.r1 = ev.row;
-    ed.area.c1 = ev.col;
-    ed.cursor_row = ev.row;
-    ed.cursor_col = ev.col;
-    ed.undo_request = true;
+    ed.selection.area.r1 = ev.row;
+    ed.selection.area.c1 = ev.col;
+    ed.pen.cursor_row = ev.row;
+    ed.pen.cursor_col = ev.col;
+    ed.loop.undo_request = true;
     choice = Choice{ev.row, ev.col, 0, 0};
     con.SetColor(4, 7);
     ChooseSecondCorner(ed, snapshot, choice);

@@ -17,7 +17,7 @@ using namespace tessella::keys;
 
 // Esc: the area is dropped; a pending line character unloads the arrow keys.
 core::Next Escape(core::Editor& ed, core::Event&) {
-  ed.flag_first = ed.flag_last = 0;
+  ed.selection.Drop();
   if (ed.lines.pending != 0) {
     ed.lines.pending = 0;
     ed.lines.mode = 0;

@@ -28,10 +28,10 @@ void RunMenuClick(core::Editor& ed, core::Event& ev) {
   TranslateMenuCode(ed, ev, code);
   // The mouse position is moved off the toolbar so the toolbar table does not fire;
   // the typing path raises the column again when nothing was chosen.
-  ev.row = ed.cursor_row;
-  ev.col = ed.cursor_col;
+  ev.row = ed.pen.cursor_row;
+  ev.col = ed.pen.cursor_col;
   ed.SetOutputColour();
-  --ed.cursor_col;
+  --ed.pen.cursor_col;
 }
 
 }  // namespace
@@ -42,24 +42,24 @@ void RunPass(core::Editor& ed) {
 
   DrawToolbar(ed);
   ed.SetOutputColour();
-  con.Locate(ed.cursor_row, ed.cursor_col);
-  ed.previous_click_on_toolbar = ed.last_event_was_toolbar_click;
+  con.Locate(ed.pen.cursor_row, ed.pen.cursor_col);
+  ed.loop.previous_click_on_toolbar = ed.loop.last_event_was_toolbar_click;
   con.SetCursorVisible(false);
-  ed.before = con.Snapshot();
+  ed.loop.before = con.Snapshot();
 
   core::Event ev = GetEvent(ed);
-  ed.last_event_was_toolbar_click = ev.lft && ev.row == R;
+  ed.loop.last_event_was_toolbar_click = ev.lft && ev.row == R;
 
   if (ev.key == "\t") ev.key.clear();  // Tab moves on one column and writes nothing
   if (ev.keynumber == keys::kTab) ev.keynumber = 0;
 
-  if (ed.undo_request) {
-    ed.undo_request = false;
-    ed.history.Push(core::ScreenPicture{R, con.cols(), ed.before});
+  if (ed.loop.undo_request) {
+    ed.loop.undo_request = false;
+    ed.undo.Push(core::ScreenPicture{R, con.cols(), ed.loop.before});
   }
   ed.SetOutputColour();
   con.SetCursorVisible(true);
-  con.Locate(ed.cursor_row, ed.cursor_col);
+  con.Locate(ed.pen.cursor_row, ed.pen.cursor_col);
 
   if (ev.rgt && ev.row < R) {
     RunMenuClick(ed, ev);

@@ -66,13 +66,13 @@ void TranslateMenuCode(core::Editor& ed, core::Event& ev, int code) {
     case MenuEffect::kExitProgram:
       throw ports::SessionEnd{0};
     case MenuEffect::kSaveAs:
-      ed.save_as = true;
+      ed.loop.save_as = true;
       break;
     case MenuEffect::kSavePart:
-      ed.save_part = true;
+      ed.loop.save_part = true;
       break;
     case MenuEffect::kRaiseColumn:
-      ++ed.cursor_col;
+      ++ed.pen.cursor_col;
       break;
     case MenuEffect::kKey:
       break;

@@ -21,8 +21,8 @@ int Session::Run() {
 }
 
 ports::EditorStatus StatusOf(const core::Editor& ed) {
-  return ports::EditorStatus{ed.cursor_row, ed.cursor_col, ed.txcolor, ed.bgcolor,
-                                ed.page_number + 1, ed.file_name};
+  return ports::EditorStatus{ed.pen.cursor_row, ed.pen.cursor_col, ed.pen.txcolor, ed.pen.bgcolor,
+                                ed.doc.page_number + 1, ed.doc.file_name};
 }
 
 }  // namespace tessella::app

@@ -20,9 +20,9 @@ void StartUp(core::Editor& ed) {
   ed.input.SetMouseMode(console::MouseMode::kStandard);
   ed.Pause(100);
   ed.lines = core::LineDrawing{};
-  ed.txcolor = 1;
-  ed.bgcolor = 15;
-  ed.left_margin = 1;
+  ed.pen.txcolor = 1;
+  ed.pen.bgcolor = 15;
+  ed.pen.left_margin = 1;
 
   ed.input.Wait();  // the title stays up until a key or a click
 
@@ -31,18 +31,18 @@ void StartUp(core::Editor& ed) {
   ed.Pause(200);
   SizeConsole(ed, console::Console::kDefaultRows, console::Console::kDefaultCols);
 
-  ed.store.Blank(con.cols());
+  ed.doc.store.Blank(con.cols());
   ed.Pause(10);
   con.SetColor(1, 15);
   con.Clear();
 
-  ed.line_counter = 1;
-  ed.cursor_row = 10;
-  ed.cursor_col = 40;
+  ed.doc.line_counter = 1;
+  ed.pen.cursor_row = 10;
+  ed.pen.cursor_col = 40;
   con.SetCursorSize(99);
-  con.Locate(ed.cursor_row, ed.cursor_col);
+  con.Locate(ed.pen.cursor_row, ed.pen.cursor_col);
 }
 
-void ShowTitle(core::Editor& ed) { ed.console.SetTitle(kTitle + ed.file_name); }
+void ShowTitle(core::Editor& ed) { ed.console.SetTitle(kTitle + ed.doc.file_name); }
 
 }  // namespace tessella::app

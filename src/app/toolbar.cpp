@@ -27,10 +27,10 @@ void DrawToolbar(core::Editor& ed) {
 void PaintLiveFields(core::Editor& ed) {
   auto& con = ed.console;
   const int row = con.rows();
-  con.PutText(row, 66, 12, 7, std::to_string(ed.page_number + 1));
-  con.PutText(row, 72, 12, 7, std::to_string(ed.cursor_row));
-  con.PutText(row, 78, 12, 7, std::to_string(ed.cursor_col));
-  con.PutText(row, 45, ed.txcolor, ed.bgcolor, " Txcolor BGcolor");
+  con.PutText(row, 66, 12, 7, std::to_string(ed.doc.page_number + 1));
+  con.PutText(row, 72, 12, 7, std::to_string(ed.pen.cursor_row));
+  con.PutText(row, 78, 12, 7, std::to_string(ed.pen.cursor_col));
+  con.PutText(row, 45, ed.pen.txcolor, ed.pen.bgcolor, " Txcolor BGcolor");
 }
 
 }  // namespace tessella::app

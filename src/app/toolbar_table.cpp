@@ -67,13 +67,13 @@ bool RunToolbarClick(core::Editor& ed, core::Event& ev) {
       editor::Redo(ed, ev);
       return false;
     case kTextColourDown:
-      ed.txcolor = DownTwo(ed.txcolor);
+      ed.pen.txcolor = DownTwo(ed.pen.txcolor);
       break;
     case kBackColourDown:
-      ed.bgcolor = DownTwo(ed.bgcolor);
+      ed.pen.bgcolor = DownTwo(ed.pen.bgcolor);
       break;
     case kPushBeforeKey:
-      ed.history.Push(core::ScreenPicture{ed.rows(), ed.cols(), ed.before});
+      ed.undo.Push(core::ScreenPicture{ed.rows(), ed.cols(), ed.loop.before});
       break;
     case kKey:
       break;

@@ -15,8 +15,8 @@ using core::Next;
 // are those of the cells really read, so the image always matches them, even for
 // corners that Paste left past the console's edge.
 console::Rect ReadIntoBuffer(core::Editor& ed) {
-  const console::Rect on = ClipArea(ed.console, ed.area, ed.rows());
-  auto& buffer = ed.area_buffer;
+  const console::Rect on = ClipArea(ed.console, ed.selection.area, ed.rows());
+  auto& buffer = ed.selection.buffer;
   if (on.empty()) {
     buffer = core::AreaBuffer{};
     return on;
@@ -28,8 +28,8 @@ console::Rect ReadIntoBuffer(core::Editor& ed) {
 }
 
 void CursorToFirstCorner(core::Editor& ed) {
-  ed.cursor_row = ed.area.r1;
-  ed.cursor_col = ed.area.c1;
+  ed.pen.cursor_row = ed.selection.area.r1;
+  ed.pen.cursor_col = ed.selection.area.c1;
 }
 
 }  // namespace
@@ -41,7 +41,7 @@ core::Next Copy(core::Editor& ed, core::Event&) {
   ReadIntoBuffer(ed);
   ed.SetOutputColour();
   CursorToFirstCorner(ed);
-  ed.flag_first = ed.flag_last = 0;
+  ed.selection.Drop();
   return core::Next::kBookkeeping;
 }
 
@@ -50,14 +50,14 @@ core::Next Cut(core::Editor& ed, core::Event&) {
   auto& con = ed.console;
   // The second click reads the colours: the blank takes the background of the cell
   // under the second corner as it is before anything changes.
-  const console::Rect on = ClipArea(con, ed.area, ed.rows());
-  const int fill_bg = on.empty() ? ed.bgcolor : con.AtOutput(on.bottom, on.right).attr / 16;
+  const console::Rect on = ClipArea(con, ed.selection.area, ed.rows());
+  const int fill_bg = on.empty() ? ed.pen.bgcolor : con.AtOutput(on.bottom, on.right).attr / 16;
   ed.lines.pending = 0;
   ReadIntoBuffer(ed);
   if (!on.empty()) {
     // Only cells on the console are blanked: spaces printed past the right edge of the
     // bottom row would scroll the whole page up.
-    con.SetColor(ed.txcolor, fill_bg);
+    con.SetColor(ed.pen.txcolor, fill_bg);
     const std::string blanks(static_cast<size_t>(on.width()), ' ');
     for (int row = on.top; row <= on.bottom; ++row) {
       con.Locate(row, on.left);
@@ -66,18 +66,18 @@ core::Next Cut(core::Editor& ed, core::Event&) {
   }
   CursorToFirstCorner(ed);
   ed.SetOutputColour();
-  ed.flag_first = ed.flag_last = 0;
+  ed.selection.Drop();
   return core::Next::kBookkeeping;
 }
 
 core::Next CopyWholeScreen(core::Editor& ed, core::Event&) {
-  ed.area = core::AreaCorners{1, 1, ed.rows() - 1, ed.cols()};
+  ed.selection.area = core::AreaCorners{1, 1, ed.rows() - 1, ed.cols()};
   FlashArea(ed);
   ed.lines.pending = 0;
   ReadIntoBuffer(ed);
   ed.SetOutputColour();
-  ed.cursor_row = 1;
-  ed.cursor_col = 1;
+  ed.pen.cursor_row = 1;
+  ed.pen.cursor_col = 1;
   return core::Next::kBookkeeping;
 }
 

@@ -14,10 +14,10 @@ core::Next Colour(core::Editor& ed, core::Event&) {
   // The cells are rewritten as records rather than printed as text, so control
   // characters and 0 stay exactly what they were. Every row of the area is recoloured,
   // however tall the console.
-  const console::Rect on = ClipArea(con, ed.area, ed.rows());
+  const console::Rect on = ClipArea(con, ed.selection.area, ed.rows());
   if (!on.empty()) {
     std::string records = con.ReadRegion(on.top, on.left, on.bottom, on.right);
-    const char attr = static_cast<char>(console::Attribute(ed.txcolor, ed.bgcolor));
+    const char attr = static_cast<char>(console::Attribute(ed.pen.txcolor, ed.pen.bgcolor));
     for (size_t at = 0; at + console::kRecordBytes <= records.size(); at += console::kRecordBytes) {
       // What text output in the typing colours leaves in a cell.
       records[at + 1] = 0;
@@ -26,9 +26,9 @@ core::Next Colour(core::Editor& ed, core::Event&) {
     }
     con.WriteRegion(on.top, on.left, on.bottom, on.right, records);
   }
-  ed.cursor_row = ed.area.r1;
-  ed.cursor_col = ed.area.c1;
-  ed.flag_first = ed.flag_last = 0;
+  ed.pen.cursor_row = ed.selection.area.r1;
+  ed.pen.cursor_col = ed.selection.area.c1;
+  ed.selection.Drop();
   ed.SetOutputColour();
   return core::Next::kBookkeeping;
 }

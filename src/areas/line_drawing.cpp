@@ -18,7 +18,7 @@ namespace {
 // Lines are drawn in the typing colours. Writing cell by cell keeps the program
 // cursor, and the console's own text cursor, where they are.
 void Put(core::Editor& ed, int row, int col, int ch) {
-  ed.console.PutText(row, col, ed.txcolor, ed.bgcolor, std::string(1, static_cast<char>(ch)));
+  ed.console.PutText(row, col, ed.pen.txcolor, ed.pen.bgcolor, std::string(1, static_cast<char>(ch)));
 }
 
 // A straight run from (row, col): `first`, then `count` copies of `middle`, then `last`.
@@ -31,7 +31,7 @@ void PutRow(core::Editor& ed, int row, int col, int first, int middle, int count
 // The area as the last confirming click left it, when it lies on the work screen; a
 // corner off the work screen would draw into the toolbar line or past the edge.
 bool AreaOnWorkScreen(const core::Editor& ed) {
-  const auto& a = ed.area;
+  const auto& a = ed.selection.area;
   return a.r1 >= 1 && a.r1 <= a.r2 && a.r2 <= ed.rows() - 1 && a.c1 >= 1 && a.c1 <= a.c2 &&
          a.c2 <= ed.cols();
 }
@@ -39,10 +39,10 @@ bool AreaOnWorkScreen(const core::Editor& ed) {
 // Draws the style's box or straight line around the confirmed area; false when the
 // area is no shape (none confirmed, or a single cell).
 bool DrawShape(core::Editor& ed, const LineStyle& style) {
-  const int f1 = ed.flag_first;
-  const int f2 = ed.flag_last;
+  const int f1 = ed.selection.flag_first;
+  const int f2 = ed.selection.flag_last;
   if (f1 == 0 || f2 == 0 || !AreaOnWorkScreen(ed)) return false;
-  const auto& a = ed.area;
+  const auto& a = ed.selection.area;
   const int between = a.c2 - a.c1 - 1;
   if (f1 < f2 && a.c2 > a.c1) {
     const BoxChars& b = style.box;
@@ -81,23 +81,23 @@ int PendingFor(const LineStyle& style, core::Direction d) {
 // the turning press overwrites that cell: the half block becomes a full one. True when
 // the cursor was stepped back.
 bool PushBackOnTurn(core::Editor& ed, core::Direction d) {
-  const int p = ed.previous_key;
+  const int p = ed.loop.previous_key;
   switch (d) {
     case core::Direction::kUp:
       if (p != keys::kLeft) return false;
-      ++ed.cursor_row;
+      ++ed.pen.cursor_row;
       return true;
     case core::Direction::kDown:
       if (p != keys::kRight) return false;
-      --ed.cursor_row;
+      --ed.pen.cursor_row;
       return true;
     case core::Direction::kLeft:
       if (p != keys::kUp) return false;
-      ++ed.cursor_col;
+      ++ed.pen.cursor_col;
       return true;
     case core::Direction::kRight:
       if (p != keys::kDown) return false;
-      --ed.cursor_col;
+      --ed.pen.cursor_col;
       return true;
   }
   return false;
@@ -115,9 +115,9 @@ core::Next Arrow(core::Editor& ed, core::Direction d) {
     if (style.mode == kModeBlock) {
       // Right after a toolbar click the press starts a new line (see below): stepping
       // back would overwrite the cell under the cursor instead of drawing from it.
-      if (!ed.previous_click_on_toolbar) pushed_back = PushBackOnTurn(ed, d);
+      if (!ed.loop.previous_click_on_toolbar) pushed_back = PushBackOnTurn(ed, d);
     } else {
-      const Turn turn = TurnFor(d, ed.previous_key, style_index);
+      const Turn turn = TurnFor(d, ed.loop.previous_key, style_index);
       if (turn.corner != 0) {
         corner = JoinCorner(turn.rules, style.mode, lines.found, turn.corner);
         lines.found = 0;
@@ -129,16 +129,16 @@ core::Next Arrow(core::Editor& ed, core::Direction d) {
   // A press right after a left click on the toolbar line leaves no corner: after the
   // glyph click that loads a style, the key before the click belongs to an earlier
   // line, not to the one this press starts.
-  if (corner != 0 && !ed.previous_click_on_toolbar) {
-    Put(ed, ed.cursor_row, ed.cursor_col, corner);
+  if (corner != 0 && !ed.loop.previous_click_on_toolbar) {
+    Put(ed, ed.pen.cursor_row, ed.pen.cursor_col, corner);
   }
 
   // The step back and the move cancel out; the line counter must not drift with them.
-  const int line_counter = ed.line_counter;
+  const int line_counter = ed.doc.line_counter;
   if (core::MoveCursor(ed, d) == core::MoveResult::kRefused) return core::Next::kLoopTop;
-  if (pushed_back) ed.line_counter = line_counter;
+  if (pushed_back) ed.doc.line_counter = line_counter;
 
-  lines.found = ed.console.AtOutput(ed.cursor_row, ed.cursor_col).ch;
+  lines.found = ed.console.AtOutput(ed.pen.cursor_row, ed.pen.cursor_col).ch;
   if (lines.pending != 0) {
     lines.pending = IsVertical(d) ? CrossVertical(lines.pending, lines.found)
                                   : CrossHorizontal(lines.pending, lines.found);
@@ -147,9 +147,9 @@ core::Next Arrow(core::Editor& ed, core::Direction d) {
     // is the corner.
     if (lines.mode == kModeBlock && !IsVertical(d) && lines.found == 219) {  // █
       const int out_of_column = d == core::Direction::kLeft ? keys::kUp : keys::kDown;
-      if (ed.previous_key != out_of_column) lines.pending = 219;
+      if (ed.loop.previous_key != out_of_column) lines.pending = 219;
     }
-    Put(ed, ed.cursor_row, ed.cursor_col, lines.pending);
+    Put(ed, ed.pen.cursor_row, ed.pen.cursor_col, lines.pending);
   }
   return core::Next::kBookkeeping;
 }
@@ -169,8 +169,8 @@ void LineStyleCommand(core::Editor& ed, const core::Event& ev) {
       ed.lines.mode = 0;
     }
   }
-  ed.flag_first = ed.flag_last = 0;
-  ed.area.c1 = ed.area.c2 = 0;
+  ed.selection.Drop();
+  ed.selection.area.c1 = ed.selection.area.c2 = 0;
 }
 
 core::Next ArrowUp(core::Editor& ed, core::Event&) { return Arrow(ed, core::Direction::kUp); }

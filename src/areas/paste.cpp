@@ -4,10 +4,10 @@
 namespace tessella::areas {
 
 core::Next Paste(core::Editor& ed, core::Event&) {
-  const auto& buffer = ed.area_buffer;
-  auto& a = ed.area;
-  a.r1 = ed.cursor_row;
-  a.c1 = ed.cursor_col;
+  const auto& buffer = ed.selection.buffer;
+  auto& a = ed.selection.area;
+  a.r1 = ed.pen.cursor_row;
+  a.c1 = ed.pen.cursor_col;
   a.r2 = a.r1 + buffer.height - 1;
   a.c2 = a.c1 + buffer.width - 1;
   // The console clips what falls outside it, and writes no more cells than the image

@@ -19,7 +19,7 @@ void FlashArea(Editor& ed) {
   const std::string under = con.ReadRegion(1, 1, work_rows, con.cols());
   // Only the part on the work screen is shaded: text output past the right edge would
   // wrap, and at the bottom row it would scroll the page.
-  const console::Rect shown = ClipArea(con, ed.area, work_rows);
+  const console::Rect shown = ClipArea(con, ed.selection.area, work_rows);
   con.SetColor(14, 4);
   if (!shown.empty()) {
     const std::string shade(static_cast<size_t>(shown.width()), kShade);

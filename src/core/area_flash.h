@@ -11,15 +11,15 @@ namespace tessella::core {
 // without a choice, a box drawn) is followed by corners that start at row 0, column 0.
 // Working on those would reach far beyond what the user marked.
 inline bool CornersOnScreen(const Editor& ed) {
-  const auto& a = ed.area;
+  const auto& a = ed.selection.area;
   return a.r1 >= 1 && a.c1 >= 1 && a.r1 <= a.r2 && a.c1 <= a.c2;
 }
 // Both corners confirmed: what Copy, Cut, Color and the code generators need.
-inline bool HasArea(const Editor& ed) { return ed.AreaSelected() && CornersOnScreen(ed); }
+inline bool HasArea(const Editor& ed) { return ed.selection.Confirmed() && CornersOnScreen(ed); }
 // At least two rows confirmed (the first flag below the last): what Edit and the
 // raised and sunken boxes need.
 inline bool HasTwoRowArea(const Editor& ed) {
-  return ed.flag_first < ed.flag_last && CornersOnScreen(ed);
+  return ed.selection.flag_first < ed.selection.flag_last && CornersOnScreen(ed);
 }
 
 // Covers the area with yellow-on-red shade blocks for half a second, then puts the work

@@ -6,18 +6,18 @@ namespace tessella::core {
 bool ScrollDown(Editor& ed) {
   const int R = ed.rows();
   // The row entering at the bottom must lie inside the row store.
-  if (ed.store.current + R - 1 > RowStore::kLastIndex) return false;
-  ed.store.StorePage(ed.console);
-  ed.store.current -= R - 2;
-  ed.store.LoadPage(ed.console);
+  if (ed.doc.store.current + R - 1 > RowStore::kLastIndex) return false;
+  ed.doc.store.StorePage(ed.console);
+  ed.doc.store.current -= R - 2;
+  ed.doc.store.LoadPage(ed.console);
   return true;
 }
 
 bool ScrollUp(Editor& ed) {
-  if (ed.store.current <= 0) return false;
-  ed.store.StorePage(ed.console);
-  ed.store.current -= ed.rows();
-  ed.store.LoadPage(ed.console);
+  if (ed.doc.store.current <= 0) return false;
+  ed.doc.store.StorePage(ed.console);
+  ed.doc.store.current -= ed.rows();
+  ed.doc.store.LoadPage(ed.console);
   return true;
 }
 
@@ -25,34 +25,34 @@ MoveResult MoveCursor(Editor& ed, Direction d) {
   const int R = ed.rows();
   switch (d) {
     case Direction::kUp:
-      if (ed.line_counter != 1) --ed.line_counter;
-      if (ed.cursor_row > 1) {
-        --ed.cursor_row;
+      if (ed.doc.line_counter != 1) --ed.doc.line_counter;
+      if (ed.pen.cursor_row > 1) {
+        --ed.pen.cursor_row;
         return MoveResult::kMoved;
       }
       if (!ScrollUp(ed)) return MoveResult::kRefused;
-      ed.history.Clear();
+      ed.undo.Clear();
       return MoveResult::kMoved;
     case Direction::kDown:
-      if (ed.cursor_row < R - 1) {
-        ++ed.line_counter;
-        ++ed.cursor_row;
+      if (ed.pen.cursor_row < R - 1) {
+        ++ed.doc.line_counter;
+        ++ed.pen.cursor_row;
         return MoveResult::kMoved;
       }
       if (!ScrollDown(ed)) return MoveResult::kRefused;
-      ++ed.line_counter;
-      ed.history.Clear();
+      ++ed.doc.line_counter;
+      ed.undo.Clear();
       return MoveResult::kMoved;
     case Direction::kLeft:
-      if (ed.cursor_col > 1) {
-        --ed.cursor_col;
+      if (ed.pen.cursor_col > 1) {
+        --ed.pen.cursor_col;
         return MoveResult::kMoved;
       }
       ed.Beep();
       return MoveResult::kRefused;
     case Direction::kRight:
-      if (ed.cursor_col < ed.cols()) {
-        ++ed.cursor_col;
+      if (ed.pen.cursor_col < ed.cols()) {
+        ++ed.pen.cursor_col;
         return MoveResult::kMoved;
       }
       ed.Beep();

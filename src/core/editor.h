@@ -1,6 +1,6 @@
 #pragma once
-// The editor state: one object holding everything the commands share, passed to every
-// command. Nothing of the program's state lives anywhere else.
+// The editor state: one object of named parts holding everything the commands share,
+// passed to every command. Nothing of the program's state lives anywhere else.
 #include <string>
 
 #include "console/console.h"
@@ -10,6 +10,17 @@
 #include "ports/host.h"
 
 namespace tessella::core {
+
+// The design: the row store and the counters the toolbar's page number and the file
+// commands come from.
+struct Document {
+  RowStore store;
+  int line_counter = 1;
+  int page_number = 0;
+  int highest_row = 0;
+  int last_page_index = 0;
+  std::string file_name;  // as the user typed it
+};
 
 // Area corners: r1, c1 the first (top-left) corner clicked, r2, c2 the second.
 struct AreaCorners {
@@ -26,12 +37,51 @@ struct AreaBuffer {
   int height = 0;
 };
 
+// The chosen area and what area commands keep of it.
+struct Selection {
+  AreaCorners area;
+  // Corner flags: the area's first and last row as they stood when the choice was last
+  // confirmed; 0 means not chosen.
+  int flag_first = 0;
+  int flag_last = 0;
+  AreaBuffer buffer;
+
+  bool Confirmed() const { return flag_first != 0 && flag_last != 0; }
+  // The area is no longer chosen; its corners and the buffer stay.
+  void Drop() { flag_first = flag_last = 0; }
+};
+
+// The program cursor, the typing colours and the left margin.
+struct Pen {
+  int cursor_row = 10;
+  int cursor_col = 40;
+  int txcolor = 1;
+  int bgcolor = 15;
+  int left_margin = 1;
+};
+
 // Arrow-key drawing state.
 struct LineDrawing {
   int style = 0;    // index 0-4 of the style shown on the toolbar
   int mode = 0;     // loaded line mode: 0 or the style's code
   int pending = 0;  // character the next arrow step leaves, 0 for none
   int found = 0;    // character under the cursor before the last step wrote there
+};
+
+// What the main loop remembers from one pass to the next.
+struct LoopMemory {
+  // Set by GetEvent when a left click in the work area starts an area: the main loop
+  // then pushes the "before" picture.
+  bool undo_request = false;
+  // The "before" console snapshot of the current event.
+  std::string before;
+  int previous_key = 0;
+  // Whether the event before this one was a left click on the toolbar line.
+  bool previous_click_on_toolbar = false;
+  bool last_event_was_toolbar_click = false;
+  // Set by the menu table for File, Save As and File, Save Part.
+  bool save_as = false;
+  bool save_part = false;
 };
 
 // One event of the main loop, as GetEvent returns it.
@@ -52,52 +102,18 @@ struct Editor {
   console::Input& input;
   ports::Host& host;
 
+  Document doc;
+  Selection selection;
+  Pen pen;
+  LineDrawing lines;
+  UndoHistory undo;
+  LoopMemory loop;
+
   int rows() const { return console.rows(); }
   int cols() const { return console.cols(); }
-
-  // The document and its counters.
-  RowStore store;
-  int line_counter = 1;
-  int page_number = 0;
-  int highest_row = 0;
-  int last_page_index = 0;
-
-  // The program cursor and the typing colours.
-  int cursor_row = 10;
-  int cursor_col = 40;
-  int txcolor = 1;
-  int bgcolor = 15;
-  int left_margin = 1;
-  std::string file_name;
-
-  UndoHistory history;
-  // Set by GetEvent when a left click in the work area starts an area: the main loop
-  // then pushes the "before" picture.
-  bool undo_request = false;
-  // The "before" console snapshot of the current event.
-  std::string before;
-
-  AreaCorners area;
-  // Corner flags: the area's first and last row as they stood when the selection was
-  // last confirmed; 0 means not chosen.
-  int flag_first = 0;
-  int flag_last = 0;
-  AreaBuffer area_buffer;
-
-  LineDrawing lines;
-  int previous_key = 0;
-  // Whether the event before this one was a left click on the toolbar line.
-  bool previous_click_on_toolbar = false;
-  bool last_event_was_toolbar_click = false;
-
-  // Set by the menu table for File, Save As and File, Save Part.
-  bool save_as = false;
-  bool save_part = false;
-
-  void SetOutputColour() { console.SetColor(txcolor, bgcolor); }
+  void SetOutputColour() { console.SetColor(pen.txcolor, pen.bgcolor); }
   void Beep() { host.Beep(); }
   void Pause(int ms) { host.Sleep(ms); }
-  bool AreaSelected() const { return flag_first != 0 && flag_last != 0; }
 };
 
 }  // namespace tessella::core

@@ -59,15 +59,15 @@ core::Next ResetConsoleSize(core::Editor& ed, core::Event&) {
     return core::Next::kLoopTop;
   }
 
-  ed.store.Blank(cols);
+  ed.doc.store.Blank(cols);
   ed.Pause(200);
   ed.SetOutputColour();
   con.Clear();
   con.WriteRegion(1, 1, old_rows - 1, old_cols, work);
   // The cursor and the margin stay inside the new work screen.
-  ed.cursor_row = std::clamp(ed.cursor_row, 1, std::max(1, rows - 1));
-  ed.cursor_col = std::clamp(ed.cursor_col, 1, cols);
-  ed.left_margin = std::clamp(ed.left_margin, 1, cols);
+  ed.pen.cursor_row = std::clamp(ed.pen.cursor_row, 1, std::max(1, rows - 1));
+  ed.pen.cursor_col = std::clamp(ed.pen.cursor_col, 1, cols);
+  ed.pen.left_margin = std::clamp(ed.pen.left_margin, 1, cols);
   return core::Next::kLoopTop;
 }
 

@@ -15,7 +15,7 @@ constexpr int kColourLabelColumn = 40;
 core::Next ShowColours(core::Editor& ed) {
   ed.SetOutputColour();
   const int room = std::max(0, ed.cols() - kColourLabelColumn + 1);
-  ed.console.PutText(ed.rows(), kColourLabelColumn, ed.txcolor, ed.bgcolor,
+  ed.console.PutText(ed.rows(), kColourLabelColumn, ed.pen.txcolor, ed.pen.bgcolor,
                      kColourLabel.substr(0, std::min<size_t>(kColourLabel.size(), room)));
   return core::Next::kBookkeeping;
 }
@@ -25,23 +25,23 @@ core::Next ShowColours(core::Editor& ed) {
 core::Next MarginOn(core::Editor& ed, core::Event&) {
   // At the right edge the margin and the cursor stay on the last column rather than
   // leaving the console.
-  ed.left_margin = std::min(ed.cursor_col + 1, ed.cols());
-  ed.cursor_col = std::min(ed.cursor_col + 1, ed.cols());
+  ed.pen.left_margin = std::min(ed.pen.cursor_col + 1, ed.cols());
+  ed.pen.cursor_col = std::min(ed.pen.cursor_col + 1, ed.cols());
   return core::Next::kLoopTop;
 }
 
 core::Next MarginOff(core::Editor& ed, core::Event&) {
-  ed.left_margin = 1;
+  ed.pen.left_margin = 1;
   return core::Next::kBookkeeping;
 }
 
 core::Next NextTextColour(core::Editor& ed, core::Event&) {
-  ed.txcolor = (ed.txcolor + 1) % 16;
+  ed.pen.txcolor = (ed.pen.txcolor + 1) % 16;
   return ShowColours(ed);
 }
 
 core::Next NextBackColour(core::Editor& ed, core::Event&) {
-  ed.bgcolor = (ed.bgcolor + 1) % 16;
+  ed.pen.bgcolor = (ed.pen.bgcolor + 1) % 16;
   return ShowColours(ed);
 }
 

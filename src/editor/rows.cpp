@@ -7,40 +7,40 @@
 namespace tessella::editor {
 namespace {
 
-void PushBefore(core::Editor& ed) { ed.history.Push(core::ScreenPicture{ed.rows(), ed.cols(), ed.before}); }
+void PushBefore(core::Editor& ed) { ed.undo.Push(core::ScreenPicture{ed.rows(), ed.cols(), ed.loop.before}); }
 
 // The page on display goes into the row store in place; returns the row-store index of
 // the cursor's row. RowStore::Insert and Remove refuse indexes outside the store, so a
 // cursor row past its end changes nothing there.
 int StorePageInPlace(core::Editor& ed) {
-  const int start = ed.store.current;
-  ed.store.StorePage(ed.console);
-  ed.store.current = start;
-  return start + ed.cursor_row - 1;
+  const int start = ed.doc.store.current;
+  ed.doc.store.StorePage(ed.console);
+  ed.doc.store.current = start;
+  return start + ed.pen.cursor_row - 1;
 }
 
 }  // namespace
 
 core::Next EnterKey(core::Editor& ed, core::Event&) {
   PushBefore(ed);
-  ed.flag_first = ed.flag_last = 0;
+  ed.selection.Drop();
 
-  if (ed.cursor_col == 1) {
+  if (ed.pen.cursor_col == 1) {
     // Insert a row: the cursor's row shows twice and the page's last row moves on to
     // the next page.
     const int index = StorePageInPlace(ed);
-    ed.store.Insert(index, ed.console.ReadRegion(ed.cursor_row, 1, ed.cursor_row, ed.cols()));
-    ed.store.LoadPage(ed.console);
+    ed.doc.store.Insert(index, ed.console.ReadRegion(ed.pen.cursor_row, 1, ed.pen.cursor_row, ed.cols()));
+    ed.doc.store.LoadPage(ed.console);
     return core::Next::kLoopTop;
   }
 
   const int R = ed.rows();
-  ed.cursor_col = std::clamp(ed.left_margin, 1, ed.cols());
-  ++ed.cursor_row;
+  ed.pen.cursor_col = std::clamp(ed.pen.left_margin, 1, ed.cols());
+  ++ed.pen.cursor_row;
   ed.lines.pending = 0;
   ed.lines.mode = 0;
-  if (ed.cursor_row > R - 1) {
-    ed.cursor_row = R - 1;
+  if (ed.pen.cursor_row > R - 1) {
+    ed.pen.cursor_row = R - 1;
     // At the end of the document there is no row to scroll in: the cursor stays on
     // the last row and the line it is on does not change.
     if (!ScrollDown(ed)) {
@@ -48,15 +48,15 @@ core::Next EnterKey(core::Editor& ed, core::Event&) {
       return core::Next::kBookkeeping;
     }
   }
-  ++ed.line_counter;
+  ++ed.doc.line_counter;
   return core::Next::kBookkeeping;
 }
 
 core::Next DeleteKey(core::Editor& ed, core::Event&) {
-  if (ed.cursor_col != 1) return core::Next::kBookkeeping;
+  if (ed.pen.cursor_col != 1) return core::Next::kBookkeeping;
   PushBefore(ed);
-  ed.store.Remove(StorePageInPlace(ed));
-  ed.store.LoadPage(ed.console);
+  ed.doc.store.Remove(StorePageInPlace(ed));
+  ed.doc.store.LoadPage(ed.console);
   return core::Next::kLoopTop;
 }
 

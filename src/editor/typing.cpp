@@ -14,10 +14,10 @@ namespace {
 void WriteKeyString(core::Editor& ed, std::string_view key) {
   const int R = ed.rows();
   const int C = ed.cols();
-  const long room = static_cast<long>(R - 1 - ed.cursor_row) * C + (C - ed.cursor_col + 1);
+  const long room = static_cast<long>(R - 1 - ed.pen.cursor_row) * C + (C - ed.pen.cursor_col + 1);
   if (room <= 0 || key.empty()) return;
   ed.SetOutputColour();
-  ed.console.Locate(ed.cursor_row, ed.cursor_col);
+  ed.console.Locate(ed.pen.cursor_row, ed.pen.cursor_col);
   ed.console.Print(key.substr(0, std::min<size_t>(key.size(), static_cast<size_t>(room))));
 }
 
@@ -31,14 +31,14 @@ core::Next Type(core::Editor& ed, core::Event& ev) {
   // A column below 1 comes from the menu on column 1 (the loop lowers the column
   // first). Left without a choice, the key string is empty and the cursor goes back
   // to column 1, where it was; after a chosen command the next key is typed at 1.
-  const bool from_column_zero = ed.cursor_col < 1;
-  if (from_column_zero) ed.cursor_col = 1;
-  con.Locate(ed.cursor_row, ed.cursor_col);
-  con.Restore(ed.before);
+  const bool from_column_zero = ed.pen.cursor_col < 1;
+  if (from_column_zero) ed.pen.cursor_col = 1;
+  con.Locate(ed.pen.cursor_row, ed.pen.cursor_col);
+  con.Restore(ed.loop.before);
   if (from_column_zero && ev.key.empty()) return core::Next::kBookkeeping;
   WriteKeyString(ed, ev.key);
 
-  if (ed.cursor_row == R - 1 && ed.cursor_col == C) {
+  if (ed.pen.cursor_row == R - 1 && ed.pen.cursor_col == C) {
     // The last cell of the work screen: the page moves up one row under the cursor.
     // When the document has no row beyond, the typed cell stays where it is and the
     // cursor stays on it.
@@ -46,22 +46,22 @@ core::Next Type(core::Editor& ed, core::Event& ev) {
       ed.Beep();
       return core::Next::kBookkeeping;
     }
-    ++ed.line_counter;
-    ed.cursor_col = 0;
-  } else if (ed.cursor_col >= C) {
-    ed.cursor_col = 0;
-    ++ed.cursor_row;
+    ++ed.doc.line_counter;
+    ed.pen.cursor_col = 0;
+  } else if (ed.pen.cursor_col >= C) {
+    ed.pen.cursor_col = 0;
+    ++ed.pen.cursor_row;
   }
-  ++ed.cursor_col;
+  ++ed.pen.cursor_col;
   return core::Next::kBookkeeping;
 }
 
 core::Next Backspace(core::Editor& ed, core::Event&) {
   ed.SetOutputColour();
-  ed.console.Locate(ed.cursor_row, ed.cursor_col);
+  ed.console.Locate(ed.pen.cursor_row, ed.pen.cursor_col);
   ed.console.Print(" ");
-  if (ed.cursor_col > 1) {
-    --ed.cursor_col;
+  if (ed.pen.cursor_col > 1) {
+    --ed.pen.cursor_col;
   } else {
     ed.Beep();
   }
@@ -69,14 +69,14 @@ core::Next Backspace(core::Editor& ed, core::Event&) {
 }
 
 core::Next Home(core::Editor& ed, core::Event&) {
-  ed.cursor_row = 1;
-  ed.cursor_col = 1;
+  ed.pen.cursor_row = 1;
+  ed.pen.cursor_col = 1;
   return core::Next::kBookkeeping;
 }
 
 core::Next End(core::Editor& ed, core::Event&) {
-  ed.cursor_row = ed.rows() - 1;
-  ed.cursor_col = ed.cols();
+  ed.pen.cursor_row = ed.rows() - 1;
+  ed.pen.cursor_col = ed.cols();
   return core::Next::kBookkeeping;
 }
 

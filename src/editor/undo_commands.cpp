@@ -13,7 +13,7 @@ void ShowPicture(core::Editor& ed, const core::ScreenPicture& picture) {
   const int R = ed.rows();
   const int C = ed.cols();
   const std::string pad{' ', static_cast<char>(console::kPad),
-                        static_cast<char>(console::Attribute(ed.txcolor, ed.bgcolor)),
+                        static_cast<char>(console::Attribute(ed.pen.txcolor, ed.pen.bgcolor)),
                         static_cast<char>(console::kPad)};
   ed.console.WriteRegion(1, 1, R, C, FitPicture(picture, R, C, pad));
 }
@@ -22,14 +22,14 @@ void ShowPicture(core::Editor& ed, const core::ScreenPicture& picture) {
 
 core::Next Undo(core::Editor& ed, core::Event&) {
   core::ScreenPicture older;
-  if (ed.history.Undo(core::ScreenPicture{ed.rows(), ed.cols(), ed.console.Snapshot()}, older))
+  if (ed.undo.Undo(core::ScreenPicture{ed.rows(), ed.cols(), ed.console.Snapshot()}, older))
     ShowPicture(ed, older);
   return core::Next::kLoopTop;
 }
 
 core::Next Redo(core::Editor& ed, core::Event&) {
   core::ScreenPicture newer;
-  if (ed.history.Redo(newer)) ShowPicture(ed, newer);
+  if (ed.undo.Redo(newer)) ShowPicture(ed, newer);
   return core::Next::kLoopTop;
 }
 
