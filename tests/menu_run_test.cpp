@@ -20,16 +20,14 @@ struct MenuSession {
   console::Console con;
   platform::ReplayHost host;
   console::Input input;
-  core::Editor ed;
   bool script_ran_out = false;
 
   explicit MenuSession(std::string_view script, int rows = 35, int cols = 90)
-      : con(rows, cols), host(con, platform::ParseScript(script), {}), input(host),
-        ed(con, input, host) {}
+      : con(rows, cols), host(con, platform::ParseScript(script), {}), input(host) {}
 
   int Run() {
     try {
-      return RunMenu(ed);
+      return RunMenu(ui::Modal{con, input, host});
     } catch (const ports::SessionEnd&) {
       script_ran_out = true;
       return -1;

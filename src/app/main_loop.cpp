@@ -23,7 +23,7 @@ void RunMenuClick(core::Editor& ed, core::Event& ev) {
   con.SetCursorVisible(false);
   ev.key.clear();
   const std::string under = con.Snapshot();
-  const int code = editor::RunMenu(ed);
+  const int code = editor::RunMenu(ed.modal());
   con.Restore(under);
   TranslateMenuCode(ed, ev, code);
   // The mouse position is moved off the toolbar so the toolbar table does not fire;

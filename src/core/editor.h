@@ -8,6 +8,7 @@
 #include "core/row_store.h"
 #include "core/undo_history.h"
 #include "ports/host.h"
+#include "ui/modal.h"
 
 namespace tessella::core {
 
@@ -114,6 +115,8 @@ struct Editor {
   void SetOutputColour() { console.SetColor(pen.txcolor, pen.bgcolor); }
   void Beep() { host.Beep(); }
   void Pause(int ms) { host.Sleep(ms); }
+  // What modal screens get: the console, the input and the host, nothing else.
+  ui::Modal modal() { return ui::Modal{console, input, host}; }
 };
 
 }  // namespace tessella::core

@@ -61,8 +61,8 @@ void DrawMenuBar(console::Console& con) {
   con.SetOutputPage(kScreenPage);
 }
 
-void DropDown(core::Editor& ed, int block_item, int count) {
-  auto& con = ed.console;
+void DropDown(const ui::Modal& ui, int block_item, int count) {
+  auto& con = ui.console;
   const Block block = ReadBlock(block_item, std::min(count, kMaxItems));
   const int x = block.left;
   std::string side_open(2, ' ');
@@ -82,7 +82,7 @@ void DropDown(core::Editor& ed, int block_item, int count) {
     Put(con, row, x + 2 + block.width, side_close, kSide);
     Put(con, row + 1, x, spacer, kSide);
     ShowComposed(con);
-    ed.Pause(kItemPauseMs);
+    ui.Pause(kItemPauseMs);
   }
   Put(con, row + 2, x, kShade + std::string(block.width + 2, kLowerHalf) + kShade, kSide);
   ShowComposed(con);

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "console/console.h"
-#include "core/editor.h"
+#include "ui/modal.h"
 
 namespace tessella::editor::menu {
 
@@ -29,7 +29,7 @@ void DrawMenuBar(console::Console& con);
 
 // Unrolls the drop-down whose block position stands in item block_item of the
 // definition list, count items, one item per pause.
-void DropDown(core::Editor& ed, int block_item, int count);
+void DropDown(const ui::Modal& ui, int block_item, int count);
 
 // Title m in the highlight colours, on the output page.
 void HighlightTitle(console::Console& con, int m);

@@ -23,11 +23,11 @@ bool SaysYes(const console::KeyEvent& ev) {
 
 }  // namespace
 
-bool ConfirmExit(core::Editor& ed) {
-  ui::DrawPicture(ed.console, "exit_box");
-  const bool yes = SaysYes(console::GetKey(ed.input));
-  ui::DrawPicture(ed.console, yes ? "exit_yes_lit" : "exit_no_lit");
-  ed.Pause(kLitButtonMs);
+bool ConfirmExit(const ui::Modal& ui) {
+  ui::DrawPicture(ui.console, "exit_box");
+  const bool yes = SaysYes(console::GetKey(ui.input));
+  ui::DrawPicture(ui.console, yes ? "exit_yes_lit" : "exit_no_lit");
+  ui.Pause(kLitButtonMs);
   return yes;
 }
 

@@ -11,9 +11,9 @@ constexpr int kLastItemRow = 2 * kMaxItems + 2;  // row 30
 
 }  // namespace
 
-Pick PickItem(core::Editor& ed, int m) {
+Pick PickItem(const ui::Modal& ui, int m) {
   Pick pick;
-  pick.event = console::GetKey(ed.input);
+  pick.event = console::GetKey(ui.input);
   const auto& ev = pick.event;
   const DropDownMenu* menu = DropDownOf(m);
   const bool clicked = ev.lft || ev.rgt;
@@ -24,7 +24,7 @@ Pick PickItem(core::Editor& ed, int m) {
     return pick;
   }
   // A spacer row, the bottom edge, anywhere outside the span, or a key: close.
-  ed.console.CopyPage(kBarPage, kScreenPage);
+  ui.console.CopyPage(kBarPage, kScreenPage);
   return pick;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // One mouse choice inside a drop-down opened by a click on its title.
 #include "console/input.h"
-#include "core/editor.h"
+#include "ui/modal.h"
 
 namespace tessella::editor::menu {
 
@@ -14,6 +14,6 @@ struct Pick {
 // Reads one event. A click in menu m's span on an item row chooses that row's item
 // (rows below the last item give item numbers the menu has no command for); anything
 // else closes the drop-down, leaving the bar up.
-Pick PickItem(core::Editor& ed, int m);
+Pick PickItem(const ui::Modal& ui, int m);
 
 }  // namespace tessella::editor::menu

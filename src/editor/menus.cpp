@@ -39,14 +39,14 @@ class BackOnScreenPage {
 // One run of the menu, from the bar appearing to the code it returns.
 class MenuRun {
  public:
-  explicit MenuRun(core::Editor& ed) : ed_(ed), con_(ed.console) {}
+  explicit MenuRun(const ui::Modal& ui) : ui_(ui), con_(ui.console) {}
 
   int Run() {
     DrawMenuBar(con_);
     con_.CopyPage(kScreenPage, kBarPage);
     HighlightTitle(con_, m_);
     for (;;) {
-      KeyEvent ev = console::GetKey(ed_.input);
+      KeyEvent ev = console::GetKey(ui_.input);
       if (open_next_) {
         // Left or Right moved away from an open drop-down: the next event opens the
         // new menu at its first item, whatever that event was.
@@ -77,8 +77,8 @@ class MenuRun {
       const DropDownMenu* menu = DropDownOf(m_);
       if (!menu) return std::nullopt;
       HighlightTitle(con_, m_);
-      DropDown(ed_, m_, menu->count);
-      const Pick pick = PickItem(ed_, m_);
+      DropDown(ui_, m_, menu->count);
+      const Pick pick = PickItem(ui_, m_);
       if (pick.chosen) {
         k_ = pick.k;
         return Choose();
@@ -126,7 +126,7 @@ class MenuRun {
     const DropDownMenu* menu = DropDownOf(m_);
     if (!menu) return;  // Help, or no title chosen
     if (k_ == 0) {
-      DropDown(ed_, m_, menu->count);
+      DropDown(ui_, m_, menu->count);
       con_.CopyPage(kScreenPage, kDropDownPage);
     } else {
       con_.CopyPage(kDropDownPage, kScreenPage);
@@ -157,11 +157,11 @@ class MenuRun {
   // Enter: the code of the current menu and item. Leaving the program is asked first.
   int Choose() {
     const int code = CommandCode(m_, k_);
-    if (code == kExitCode && !ConfirmExit(ed_)) return kNothingChosen;
+    if (code == kExitCode && !ConfirmExit(ui_)) return kNothingChosen;
     return code;
   }
 
-  core::Editor& ed_;
+  ui::Modal ui_;
   console::Console& con_;
   int m_ = 1;           // current menu, 0 for none
   int k_ = 0;           // current item, 0 while no drop-down is open
@@ -171,9 +171,9 @@ class MenuRun {
 
 }  // namespace
 
-int RunMenu(core::Editor& ed) {
-  BackOnScreenPage back(ed.console);
-  return MenuRun(ed).Run();
+int RunMenu(const ui::Modal& ui) {
+  BackOnScreenPage back(ui.console);
+  return MenuRun(ui).Run();
 }
 
 }  // namespace tessella::editor
