@@ -307,7 +307,7 @@ TEST(AreaNoSelection, CopyCutAndColorWarnAndLeaveNoTrace) {
     b.Run(c.before + c.command + "key Space\n");
 
     EXPECT_EQ(b.host.beeps, 1);
-    EXPECT_EQ(FirstDifference(b.console.Snapshot(), quiet.console.Snapshot()), "same");
+    EXPECT_EQ(FirstDifference(b.console.Snapshot().bytes(), quiet.console.Snapshot().bytes()), "same");
     EXPECT_EQ(b.ed.selection.buffer.image, quiet.ed.selection.buffer.image);
     EXPECT_EQ(b.ed.pen.cursor_row, quiet.ed.pen.cursor_row);
     EXPECT_EQ(b.ed.pen.cursor_col, quiet.ed.pen.cursor_col);

@@ -22,7 +22,7 @@ TEST(AreaFlash, ShadesTheAreaDuringTheHalfSecondThenLeavesNoTrace) {
   b.ed.pen.txcolor = 3;
   b.ed.pen.bgcolor = 8;
   b.ed.selection.area = {4, 6, 7, 12};
-  const std::string before = b.console.Snapshot();
+  const console::RecordImage before = b.console.Snapshot();
 
   core::FlashArea(b.ed);
 
@@ -48,7 +48,7 @@ TEST(AreaFlash, AreaPastTheEdgesShadesOnlyTheWorkScreenAndScrollsNothing) {
   AreaBench b;
   b.PaintPattern();
   b.ed.selection.area = {32, 86, 40, 100};
-  const std::string before = b.console.Snapshot();
+  const console::RecordImage before = b.console.Snapshot();
 
   core::FlashArea(b.ed);
 
@@ -72,7 +72,7 @@ TEST(AreaWarning, BeepsShowsTheBoxUntilAnyInputAndRestoresEverything) {
     b.ed.selection.flag_last = 0;
     b.host.Queue(input);
     b.host.Queue("key Alt-Q\n");
-    const std::string before = b.console.Snapshot();
+    const console::RecordImage before = b.console.Snapshot();
 
     core::TwoCornerWarning(b.ed);
 

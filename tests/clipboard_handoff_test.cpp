@@ -41,7 +41,7 @@ TEST(AreaClipboardHandOff, ExactBytesReachTheClipboardAndTheDump) {
 TEST(AreaClipboardHandOff, AClipboardThatCannotBeWrittenIsPassedOverSilently) {
   testing::AreaBench b;
   b.PaintPattern();
-  const std::string screen = b.console.Snapshot();
+  const console::RecordImage screen = b.console.Snapshot();
   b.host.clipboard_fails = true;
   EXPECT_NO_THROW(core::HandToClipboard(b.ed, "text"));
   EXPECT_FALSE(b.host.clipboard.has_value());

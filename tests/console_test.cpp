@@ -93,7 +93,7 @@ TEST(ConsolePages, SaveUnderLeavesNoTrace) {
   con.Clear();
   con.Locate(10, 40);
   con.Print("design");
-  const std::string snapshot = con.Snapshot();
+  const console::RecordImage snapshot = con.Snapshot();
   std::string box = Image(std::string(30 * 11, '#'), 0x3B);
   con.Putz(27, 56, 6, 16, box);
   con.PutText(35, 66, 12, 7, "999");
@@ -118,7 +118,8 @@ TEST(ConsoleText, SetSizeKeepsWhatFitsAndRefusesNonsense) {
   EXPECT_FALSE(con.SetSize(0, 90));
   EXPECT_TRUE(con.SetSize(25, 80));
   EXPECT_EQ(con.At(1, 1, 80).ch, 'k');
-  EXPECT_EQ(con.Snapshot().size(), 25u * 80u * 4u);
+  EXPECT_EQ(con.Snapshot().height(), 25);
+  EXPECT_EQ(con.Snapshot().width(), 80);
 }
 
 }  // namespace

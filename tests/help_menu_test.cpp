@@ -13,7 +13,10 @@ namespace tessella::help {
 namespace {
 
 // Compares two console snapshots and names the first cell that differs.
-::testing::AssertionResult Same(const std::string& a, const std::string& b) {
+::testing::AssertionResult Same(const console::RecordImage& image_a,
+                                const console::RecordImage& image_b) {
+  const std::string& a = image_a.bytes();
+  const std::string& b = image_b.bytes();
   if (a == b) return ::testing::AssertionSuccess();
   if (a.size() != b.size()) return ::testing::AssertionFailure() << "sizes differ";
   std::size_t i = 0;
@@ -45,20 +48,20 @@ class HelpMenuTest : public ::testing::Test {
   void Run() { RunHelp(console_, input_); }
 
   // The design with the pictures drawn over it, in order.
-  std::string With(std::initializer_list<std::string_view> pictures) {
+  console::RecordImage With(std::initializer_list<std::string_view> pictures) {
     console::Console c;
     c.Restore(before_);
     for (std::string_view picture : pictures) ui::DrawPicture(c, picture);
     return c.Snapshot();
   }
-  std::string With(std::string_view picture) { return With({picture}); }
-  std::string Screen(std::string_view picture) { return With({"help_menu", picture}); }
+  console::RecordImage With(std::string_view picture) { return With({picture}); }
+  console::RecordImage Screen(std::string_view picture) { return With({"help_menu", picture}); }
 
   console::Console console_;
   testing::FakeHost host_;
   console::Input input_;
-  std::string before_;
-  std::vector<std::string> shown_;
+  console::RecordImage before_;
+  std::vector<console::RecordImage> shown_;
 };
 
 TEST_F(HelpMenuTest, EscLeavesTheConsoleAsItWas) {
@@ -66,7 +69,7 @@ TEST_F(HelpMenuTest, EscLeavesTheConsoleAsItWas) {
   Run();
   ASSERT_EQ(shown_.size(), 1u);
   EXPECT_TRUE(Same(shown_[0], With("help_menu")));
-  EXPECT_FALSE(std::string(shown_[0]) == before_);
+  EXPECT_FALSE(shown_[0] == before_);
   EXPECT_TRUE(Same(console_.Snapshot(), before_));
   EXPECT_TRUE(console_.cursor_visible());
 }
@@ -133,7 +136,7 @@ TEST_F(HelpMenuTest, ClicksOutsideTheItemsPickNothing) {
   Run();
   const auto& shown = shown_;
   ASSERT_EQ(shown.size(), 9u);
-  for (const std::string& s : shown) EXPECT_TRUE(Same(s, With("help_menu")));
+  for (const auto& s : shown) EXPECT_TRUE(Same(s, With("help_menu")));
 }
 
 TEST_F(HelpMenuTest, KeysWithoutAnItemWaitAndShowTheMenuAgain) {

@@ -5,17 +5,20 @@
 
 #include "core/undo_history.h"
 
-namespace tessella::editor {
+namespace tessella::core {
 namespace {
 
 // A picture whose every cell record carries its own tag in the character byte.
 core::ScreenPicture Tagged(int rows, int cols, char first = 'a') {
-  core::ScreenPicture p{rows, cols, {}};
-  for (int i = 0; i < rows * cols; ++i) p.image += std::string{char(first + i), ' ', 7, ' '};
-  return p;
+  std::string records;
+  for (int i = 0; i < rows * cols; ++i) records += std::string{char(first + i), ' ', 7, ' '};
+  return console::RecordImage::FromRecords(records, cols);
 }
 
-core::ScreenPicture Named(const std::string& name) { return core::ScreenPicture{1, 1, name}; }
+// A one-cell picture told apart by its name's first bytes.
+core::ScreenPicture Named(const std::string& name) {
+  return console::RecordImage::FromRecords(name + std::string(4, ' '), 1);
+}
 
 TEST(UndoHistory, AFullRedoStackLosesItsOldestPictureNotItsEnd) {
   core::UndoHistory h;
@@ -28,16 +31,16 @@ TEST(UndoHistory, AFullRedoStackLosesItsOldestPictureNotItsEnd) {
   EXPECT_EQ(h.redo_count(), 21);
   for (int i = 29; i >= 9; --i) {
     ASSERT_TRUE(h.Redo(shown));
-    EXPECT_EQ(shown.image, std::string(1, 'r').append(std::to_string(i)));
+    EXPECT_EQ(shown, Named(std::string(1, 'r').append(std::to_string(i))));
   }
   EXPECT_FALSE(h.Redo(shown));
 }
 
 const std::string kPad = {'.', ' ', 9, ' '};
 
-std::string Chars(const std::string& image) {
+std::string Chars(const console::RecordImage& image) {
   std::string s;
-  for (size_t i = 0; i < image.size(); i += 4) s += image[i];
+  for (size_t i = 0; i < image.bytes().size(); i += 4) s += image.bytes()[i];
   return s;
 }
 
@@ -49,18 +52,11 @@ TEST(FitPicture, LargerPictureIsCutAndItsToolbarLineStaysAtTheBottom) {
 TEST(FitPicture, SmallerPictureIsPaddedBelowAndRight) {
   // 3 x 2: work rows ab, cd; toolbar ef. Onto 5 x 3.
   EXPECT_EQ(Chars(FitPicture(Tagged(3, 2), 5, 3, kPad)), "ab." "cd." "..." "..." "ef.");
-  const std::string fitted = FitPicture(Tagged(3, 2), 5, 3, kPad);
-  EXPECT_EQ(fitted.size(), 5u * 3 * 4);
-  EXPECT_EQ(fitted.substr(8, 4), kPad);
-}
-
-TEST(FitPicture, NeverReadsBeyondAShortOrEmptyImage) {
-  core::ScreenPicture p = Tagged(2, 2);
-  p.image.resize(4 * 3 - 1);  // the last record is cut short
-  EXPECT_EQ(Chars(FitPicture(p, 2, 2, kPad)), "ab..");  // work row ab, toolbar cd cut off
-  EXPECT_EQ(FitPicture(p, 2, 2, kPad).size(), 16u);
+  const console::RecordImage fitted = FitPicture(Tagged(3, 2), 5, 3, kPad);
+  EXPECT_EQ(fitted.bytes().size(), 5u * 3 * 4);
+  EXPECT_EQ(fitted.bytes().substr(8, 4), kPad);
   EXPECT_EQ(Chars(FitPicture(core::ScreenPicture{}, 2, 2, kPad)), "....");
 }
 
 }  // namespace
-}  // namespace tessella::editor
+}  // namespace tessella::core

@@ -37,7 +37,7 @@ void Confirm(core::Editor& ed, const Choice& choice) {
 
 // Follows the mouse from the first corner until the next button-down: the second
 // corner. Keys pressed meanwhile are used up.
-void ChooseSecondCorner(core::Editor& ed, const std::string& snapshot, Choice& choice) {
+void ChooseSecondCorner(core::Editor& ed, const console::RecordImage& snapshot, Choice& choice) {
   auto& con = ed.console;
   const int R = con.rows();
   const int r1 = choice.anchor_row;
@@ -78,7 +78,7 @@ core::Event GetEvent(core::Editor& ed) {
   auto& con = ed.console;
   const int R = con.rows();
   core::Event ev;
-  const std::string snapshot = con.Snapshot();
+  const console::RecordImage snapshot = con.Snapshot();
   DrawToolbar(ed);
   Choice choice;
   for (;;) {

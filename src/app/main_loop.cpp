@@ -22,7 +22,7 @@ void RunMenuClick(core::Editor& ed, core::Event& ev) {
   auto& con = ed.console;
   con.SetCursorVisible(false);
   ev.key.clear();
-  const std::string under = con.Snapshot();
+  const console::RecordImage under = con.Snapshot();
   const int code = editor::RunMenu(ed.modal());
   con.Restore(under);
   TranslateMenuCode(ed, ev, code);
@@ -55,7 +55,7 @@ void RunPass(core::Editor& ed) {
 
   if (ed.loop.undo_request) {
     ed.loop.undo_request = false;
-    ed.undo.Push(core::ScreenPicture{R, con.cols(), ed.loop.before});
+    ed.undo.Push(ed.loop.before);
   }
   ed.SetOutputColour();
   con.SetCursorVisible(true);

@@ -73,7 +73,7 @@ bool RunToolbarClick(core::Editor& ed, core::Event& ev) {
       ed.pen.bgcolor = DownTwo(ed.pen.bgcolor);
       break;
     case kPushBeforeKey:
-      ed.undo.Push(core::ScreenPicture{ed.rows(), ed.cols(), ed.loop.before});
+      ed.undo.Push(ed.loop.before);
       break;
     case kKey:
       break;

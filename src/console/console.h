@@ -67,8 +67,10 @@ class Console {
   void PutImage(int top, int left, const ScreenImage& image);
 
   // Whole buffer of the output page as a record image, and its restore.
-  std::string Snapshot() const { return ReadRegion(1, 1, rows_, cols_); }
-  void Restore(std::string_view snapshot) { WriteRegion(1, 1, rows_, cols_, snapshot); }
+  RecordImage Snapshot() const { return ReadImage(1, 1, rows_, cols_); }
+  void Restore(const RecordImage& snapshot) {
+    WriteRegion(1, 1, rows_, cols_, snapshot.bytes());
+  }
 
   // --- Character and attribute runs (wrap to the next row, stop at the end) --------
   void WriteChars(int row, int col, std::string_view bytes);

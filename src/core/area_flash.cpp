@@ -36,7 +36,7 @@ void FlashArea(Editor& ed) {
 void TwoCornerWarning(Editor& ed) {
   auto& con = ed.console;
   ed.Beep();
-  const std::string under = con.Snapshot();
+  const console::RecordImage under = con.Snapshot();
   ui::DrawPicture(con, "two_corners");
   ed.input.SetMouseMode(console::MouseMode::kStandard);
   ed.input.Wait();

@@ -75,7 +75,7 @@ struct LoopMemory {
   // then pushes the "before" picture.
   bool undo_request = false;
   // The "before" console snapshot of the current event.
-  std::string before;
+  console::RecordImage before;
   int previous_key = 0;
   // Whether the event before this one was a left click on the toolbar line.
   bool previous_click_on_toolbar = false;

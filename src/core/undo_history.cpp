@@ -43,30 +43,30 @@ bool UndoHistory::Redo(ScreenPicture& picture) {
 
 namespace tessella::core {
 
-std::string FitPicture(const ScreenPicture& picture, int rows, int cols, std::string_view pad) {
-  constexpr size_t kRec = 4;
+console::RecordImage FitPicture(const ScreenPicture& picture, int rows, int cols,
+                                std::string_view pad) {
+  if (rows <= 0 || cols <= 0) return {};
   std::string out;
-  if (rows <= 0 || cols <= 0) return out;
-  out.reserve(static_cast<size_t>(rows) * cols * kRec);
+  out.reserve(static_cast<size_t>(rows) * static_cast<size_t>(cols) * console::kRecordBytes);
   // Console row r shows picture row `source`: the work rows line up from the top and the
   // toolbar lines up with the toolbar.
   auto source_row = [&](int r) {
-    if (r == rows) return picture.rows;
-    return r < picture.rows ? r : 0;
+    if (r == rows) return picture.height();
+    return r < picture.height() ? r : 0;
   };
   for (int r = 1; r <= rows; ++r) {
     const int from = source_row(r);
+    const std::string_view line = from >= 1 ? picture.row(from) : std::string_view();
     for (int c = 1; c <= cols; ++c) {
-      const size_t at =
-          (static_cast<size_t>(from - 1) * std::max(picture.cols, 0) + (c - 1)) * kRec;
-      if (from >= 1 && c <= picture.cols && at + kRec <= picture.image.size()) {
-        out.append(picture.image, at, kRec);
+      if (c <= picture.width() && from >= 1) {
+        out.append(line.substr(static_cast<size_t>(c - 1) * console::kRecordBytes,
+                               console::kRecordBytes));
       } else {
         out.append(pad);
       }
     }
   }
-  return out;
+  return console::RecordImage::FromRecords(out, cols);
 }
 
 }  // namespace tessella::core

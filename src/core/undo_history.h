@@ -1,24 +1,23 @@
 #pragma once
 // Undo and redo: console snapshots, newest first, 21 pictures deep.
 #include <array>
-#include <string>
 #include <string_view>
+
+#include "console/screen_image.h"
 
 namespace tessella::core {
 
-// A whole-console picture together with the size it was taken at, so a picture from
-// before a console resize can be cut or padded to the console it is written back to.
-struct ScreenPicture {
-  int rows = 0;
-  int cols = 0;
-  std::string image;  // record image, rows x cols
-};
+// A picture is a whole-console snapshot; it keeps the size it was taken at, so a
+// picture from before a console resize can be cut or padded to the console it is
+// written back to.
+using ScreenPicture = console::RecordImage;
 
 // The picture as a record image of exactly rows x cols, for a console of that size.
 // The picture's work rows go onto the work rows and its last row (the toolbar line)
-// onto the last row; what the picture lacks (columns, rows, or bytes of a short
-// image) is filled with `pad`, what the console has no room for is cut off.
-std::string FitPicture(const ScreenPicture& picture, int rows, int cols, std::string_view pad);
+// onto the last row; what the picture lacks (columns or rows) is filled with the
+// record `pad`, what the console has no room for is cut off.
+console::RecordImage FitPicture(const ScreenPicture& picture, int rows, int cols,
+                                std::string_view pad);
 
 class UndoHistory {
  public:

@@ -36,7 +36,7 @@ core::Next ResetConsoleSize(core::Editor& ed, core::Event&) {
   const int old_rows = con.rows();
   const int old_cols = con.cols();
   const std::string work = con.ReadRegion(1, 1, old_rows - 1, old_cols);
-  const std::string under = con.Snapshot();
+  const console::RecordImage under = con.Snapshot();
 
   ui::DrawPicture(con, "screen_size");
   con.SetColor(kPromptFg, kPromptBg);

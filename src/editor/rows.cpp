@@ -7,7 +7,7 @@
 namespace tessella::editor {
 namespace {
 
-void PushBefore(core::Editor& ed) { ed.undo.Push(core::ScreenPicture{ed.rows(), ed.cols(), ed.loop.before}); }
+void PushBefore(core::Editor& ed) { ed.undo.Push(ed.loop.before); }
 
 // The page on display goes into the row store in place; returns the row-store index of
 // the cursor's row. RowStore::Insert and Remove refuse indexes outside the store, so a

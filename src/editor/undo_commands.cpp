@@ -15,14 +15,14 @@ void ShowPicture(core::Editor& ed, const core::ScreenPicture& picture) {
   const std::string pad{' ', static_cast<char>(console::kPad),
                         static_cast<char>(console::Attribute(ed.pen.txcolor, ed.pen.bgcolor)),
                         static_cast<char>(console::kPad)};
-  ed.console.WriteRegion(1, 1, R, C, FitPicture(picture, R, C, pad));
+  ed.console.Restore(core::FitPicture(picture, R, C, pad));
 }
 
 }  // namespace
 
 core::Next Undo(core::Editor& ed, core::Event&) {
   core::ScreenPicture older;
-  if (ed.undo.Undo(core::ScreenPicture{ed.rows(), ed.cols(), ed.console.Snapshot()}, older))
+  if (ed.undo.Undo(ed.console.Snapshot(), older))
     ShowPicture(ed, older);
   return core::Next::kLoopTop;
 }

@@ -80,7 +80,7 @@ const HelpItem* HelpItemForKey(std::string_view key) {
 void RunHelp(console::Console& console, console::Input& input) {
   const bool cursor_was_visible = console.cursor_visible();
   console.SetCursorVisible(false);
-  const std::string snapshot = console.Snapshot();
+  const console::RecordImage snapshot = console.Snapshot();
 
   for (;;) {
     ui::DrawPicture(console, "help_menu");
