@@ -172,7 +172,8 @@ std::string ScreenBlock(IncludeKind kind, std::string_view name, int top, int le
     rows.push_back(std::string_view(data).substr(at, row_bytes));
   const int bottom = top + cells.height() - 1;
   const int right = left + cells.width() - 1;
-  const std::string n = " " + std::string(name);
+  std::string n(" ");
+  n.append(name);
 
   Lines text;
   if (kind == IncludeKind::kPbdos) {
@@ -219,7 +220,10 @@ std::string SaveIncludeScreen(std::string_view old_content, IncludeKind kind,
   bool removed = false;
   // Each pass shrinks the text, so the loop ends.
   while (const std::optional<SubBlock> block = FindSubBlock(text, name)) {
-    text.replace(block->begin, block->end - block->begin, " ");
+    std::string shorter(text, 0, block->begin);
+    shorter += ' ';
+    shorter.append(text, block->end);
+    text = std::move(shorter);
     removed = true;
   }
   if (removed) {
