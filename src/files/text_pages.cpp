@@ -1,0 +1,75 @@
+#include "files/text_pages.h"
+
+#include <algorithm>
+
+#include "console/screen_image.h"
+
+namespace tessella::files {
+namespace {
+
+constexpr int kTabStop = 8;
+constexpr char kDosEndOfFile = 0x1A;
+
+std::string ExpandTabs(std::string_view line) {
+  std::string out;
+  out.reserve(line.size());
+  for (char c : line) {
+    if (c != '\t') {
+      out += c;
+      continue;
+    }
+    do out += ' ';
+    while (out.size() % kTabStop != 0);
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string EncodeTextPages(const RowAt& row_at, PageRange range, int page_height) {
+  std::string out;
+  if (range.pages <= 0 || page_height <= 0) return out;
+  const int rows = range.pages * page_height;
+  for (int r = 0; r < rows; ++r) {
+    const std::string_view row = row_at(range.first_row + r);
+    for (size_t at = 0; at + console::kRecordBytes <= row.size(); at += console::kRecordBytes)
+      out += row[at];
+    out += "\r\n";
+  }
+  return out;
+}
+
+TextRows ViewTextRows(std::string_view bytes, int width, int max_rows) {
+  TextRows view;
+  const size_t usable = static_cast<size_t>(std::max(width - 4, 1));
+  const size_t limit = static_cast<size_t>(std::max(max_rows, 0));
+  while (!bytes.empty() && bytes.back() == kDosEndOfFile) bytes.remove_suffix(1);
+
+  size_t at = 0;
+  while (at < bytes.size()) {
+    const size_t stop = bytes.find_first_of("\r\n", at);
+    const size_t end = stop == std::string_view::npos ? bytes.size() : stop;
+    std::string line = ExpandTabs(bytes.substr(at, end - at));
+    at = end;
+    if (at < bytes.size()) at += bytes.substr(at, 2) == "\r\n" ? 2 : 1;
+
+    line.erase(line.find_last_not_of(' ') + 1);
+    std::string_view rest = line;
+    do {
+      if (view.rows.size() == limit) {
+        view.cut = true;
+        return view;
+      }
+      size_t take = rest.size();
+      if (rest.size() > usable) {
+        const size_t blank = rest.substr(0, usable).rfind(' ');
+        take = blank == std::string_view::npos ? usable : blank + 1;
+      }
+      view.rows.emplace_back(rest.substr(0, take));
+      rest.remove_prefix(take);
+    } while (!rest.empty());
+  }
+  return view;
+}
+
+}  // namespace tessella::files
