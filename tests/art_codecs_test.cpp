@@ -199,6 +199,36 @@ TEST(Sauce, RecordAndCommentsRoundTripAndTheEndOfFileByteIsTheDataOnlyWhenTheSiz
   EXPECT_EQ(split.data.substr(0, 3), "art");
 }
 
+TEST(ArtReaders, RealArtReadsToPlausibleSizesWithItsText) {
+  struct Case {
+    const char* file;
+    const ArtFormat& format;
+    int min_rows, max_rows;
+    const char* text;
+  };
+  const ArtFormat& ans = *FindArtFormat("x.ans");
+  const ArtFormat& bin = *FindArtFormat("x.bin");
+  const Case cases[] = {
+      {"ans/synch.ans", ans, 15, 30, "synchronet"},
+      {"ans/ny2008-intro.ans", ans, 15, 30, "(c) 1995"},
+      {"ans/bass.ans", ans, 15, 30, ""},
+      {"bin/endoom.lmp", bin, 25, 25, "Freedoom"},
+      {"bin/waiting.bin", bin, 25, 25, ""},
+  };
+  for (const Case& c : cases) {
+    const std::string bytes = testing::ArtData(c.file);
+    ASSERT_FALSE(bytes.empty()) << c.file;
+    const ArtDocument doc = c.format.read(bytes, {});
+    EXPECT_EQ(doc.cells.width(), 80) << c.file;
+    EXPECT_GE(doc.cells.height(), c.min_rows) << c.file;
+    EXPECT_LE(doc.cells.height(), c.max_rows) << c.file;
+    EXPECT_FALSE(doc.clipped) << c.file;
+    std::string text;
+    for (std::size_t i = 0; i < doc.cells.bytes().size(); i += 2) text += doc.cells.bytes()[i];
+    EXPECT_NE(text.find(c.text), std::string::npos) << c.file;
+  }
+}
+
 TEST(ArtReaders, InputCutAnywhereReadsWithoutHarm) {
   ArtDocument doc;
   doc.cells = SamplePicture(20, 6);
@@ -229,6 +259,10 @@ TEST(ArtReaders, CapsHoldAgainstHugeSizes) {
   EXPECT_EQ(clipped.cells.width(), kMaxArtColumns);
   EXPECT_TRUE(clipped.clipped);
   EXPECT_THROW(ReadBin("ABCD", 600), ArtError);
+  using namespace std::string_literals;
+  const ArtDocument tall = ReadXBin("XBIN\x1a\xf4\x01\xff\xff\x10\x04"s);  // 500 x 65535
+  EXPECT_TRUE(tall.clipped);
+  EXPECT_EQ(tall.cells.height(), MaxArtRows(500));
 }
 
 }  // namespace

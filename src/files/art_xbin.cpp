@@ -152,8 +152,13 @@ ArtDocument ReadXBin(std::string_view file) {
   } else {
     pairs = data.substr(0, std::min(data.size(), cells * 2));
   }
-  pairs.resize(pairs.size() & ~std::size_t{1});
-  while (pairs.size() < cells * 2) pairs += " \x07";
+  // Cells the file does not reach stay blank.
+  std::size_t filled = pairs.size() & ~std::size_t{1};
+  pairs.resize(cells * 2);
+  for (; filled < pairs.size(); filled += 2) {
+    pairs[filled] = ' ';
+    pairs[filled + 1] = '\x07';
+  }
   doc.cells = console::ScreenImage::FromPairs(pairs, width);
   doc.ice_colours = (flags & kNonBlink) != 0;
   doc.sauce = std::move(split.sauce);
