@@ -54,7 +54,7 @@ void Convert(const std::vector<std::string>& args) {
   } catch (const files::ArtError& e) {
     throw CommandFailure{kCommandFailed, out_path + ": " + e.what()};
   }
-  if (out.write == files::WriteAnsi) {
+  if (out.extension == ".ANS") {
     if (const int n = files::AnsiUnwritableCells(doc.cells); n > 0) {
       std::cerr << "tessella: " << out_path << ": " << n
                 << " cells hold characters ANSI art cannot carry (9, 10, 13, 26, 27) and are"

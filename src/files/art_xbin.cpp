@@ -72,7 +72,9 @@ std::pair<std::uint8_t, int> BestRun(std::string_view row, std::size_t c) {
   if (both >= 2) return {kRunBoth, both};
   const int chars = RunLength(row, c, kRunChar);
   const int attrs = RunLength(row, c, kRunAttr);
-  if (std::max(chars, attrs) >= 3) return chars >= attrs ? std::pair{kRunChar, chars} : std::pair{kRunAttr, attrs};
+  if (std::max(chars, attrs) >= 3) {
+    return chars >= attrs ? std::pair{kRunChar, chars} : std::pair{kRunAttr, attrs};
+  }
   return {kRunRaw, 1};
 }
 
