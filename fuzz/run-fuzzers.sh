@@ -28,8 +28,19 @@ seed() {  # seed FUZZER: every name with every data file, and with a small pop f
   done
 }
 
-for fuzzer in binary_screens_fuzz bsave_fuzz pop_fuzz include_fuzz text_view_fuzz; do
-  seed "$fuzzer"
+seed_raw() {  # seed_raw FUZZER FILES...: the files as they are
+  local dir=$corpus_root/$1
+  shift
+  mkdir -p "$dir"
+  cp "$@" "$dir/"
+}
+
+for fuzzer in binary_screens_fuzz bsave_fuzz pop_fuzz include_fuzz text_view_fuzz \
+    art_ansi_fuzz art_bin_fuzz art_xbin_fuzz sauce_fuzz; do
+  case $fuzzer in
+    art_*|sauce_*) seed_raw "$fuzzer" "$source_dir"/tests/data/ans/* "$source_dir"/tests/data/bin/* ;;
+    *) seed "$fuzzer" ;;
+  esac
   "$build/fuzz/$fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
     -artifact_prefix="$crashes/$fuzzer-" "$corpus_root/$fuzzer" 2> "$build/$fuzzer.log" || {
     echo "$fuzzer: FAILED, see $build/$fuzzer.log"; exit 1; }

@@ -3,11 +3,13 @@
 # Without root (and without sudo) it only says what is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config libncurses-dev libgtest-dev libbenchmark-dev)
+packages=(cmake ninja-build g++ pkg-config libncurses-dev libgtest-dev libbenchmark-dev
+  libansilove-dev)
 # The test suite also drives the program under tmux and checks the desktop clipboard
-# with xclip under Xvfb; those tests skip themselves when the tools are absent.
+# with xclip under Xvfb; those tests skip themselves when the tools are absent. The
+# render tests read the pictures back with libpng.
 if [ "${1:-}" = "--test" ]; then
-  packages+=(tmux xclip xvfb)
+  packages+=(tmux xclip xvfb libpng-dev)
 fi
 
 missing=()

@@ -6,7 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "app/art_command_line.h"
 #include "app/clipboard_path.h"
+#include "app/convert_command.h"
+#include "app/render_command.h"
 #include "app/replay_run.h"
 #include "platform/replay_script.h"
 #include "platform/terminal_host.h"
@@ -21,7 +24,7 @@ constexpr std::string_view kUsage =
     "       tessella --help | --version\n";
 
 int Usage(std::string_view problem) {
-  std::cerr << "tessella: " << problem << "\n" << kUsage;
+  std::cerr << "tessella: " << problem << "\n" << kUsage << tessella::app::ArtCommandsHelp();
   return 2;
 }
 
@@ -60,12 +63,17 @@ int RunTerminal() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && (std::string_view(argv[1]) == "convert" || std::string_view(argv[1]) == "render")) {
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    return std::string_view(argv[1]) == "convert" ? tessella::app::RunConvert(args)
+                                                  : tessella::app::RunRender(args);
+  }
   std::string replay;
   std::string dump;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage;
+      std::cout << kUsage << tessella::app::ArtCommandsHelp();
       return 0;
     }
     if (arg == "--version") {
