@@ -144,7 +144,7 @@ TEST(ChoosingAnArea, RightClickConfirmsForTheMenu) {
 }
 
 TEST(ChoosingAnArea, KeyDoesNotConfirmAndALaterToolbarClickConfirmsNothing) {
-  Replay r("click 5 10\nclick 9 30\nkey Tab\nclick 35 3\n");
+  Replay r("click 5 10\nclick 9 30\nkey Right\nclick 35 3\n");
   const auto& ed = r.ed();
   EXPECT_EQ(ed.flag_first, 0);
   EXPECT_EQ(ed.flag_last, 0);
