@@ -25,8 +25,9 @@ TEST(StartUp, TitlePictureWaitsForAKey) {
   Replay r("", /*past_title=*/false);
   EXPECT_EQ(r.status, 0);
   EXPECT_TRUE(ScreenHolds(r, "Creates Text Screens and Generates the Code to run them in your PBCC, PBdos,"));
-  EXPECT_TRUE(ScreenHolds(r, "Run in Windows only"));
+  EXPECT_TRUE(ScreenHolds(r, "Runs in a terminal"));
   EXPECT_TRUE(ScreenHolds(r, "Tessella"));
+  EXPECT_FALSE(r.console().cursor_visible());  // no cursor on the picture's corner
 }
 
 TEST(StartUp, WorkScreenToolbarAndLiveFields) {

@@ -1,5 +1,6 @@
 // The real program in a real pseudo-terminal (a tmux pane): it draws, takes keys and
-// clicks, follows a window resize, and on Ctrl-C leaves the terminal as it found it.
+// clicks, follows a window resize, fits a small terminal, draws without UTF-8, stops
+// and continues, and however it ends leaves the terminal as it found it.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
@@ -77,16 +78,18 @@ class Tmux {
   std::string base_;
 };
 
-// A scratch home for the program, and a shell in a 90 x 35 pane to start it from.
+// A scratch home for the program, and a shell in a pane (90 x 35, UTF-8 unless a
+// test says otherwise) to start it from.
 class TerminalPty : public ::testing::Test {
  protected:
   void SetUp() override {
     if (Shell("command -v tmux").empty()) GTEST_SKIP() << "tmux is not installed";
     home_ = fs::temp_directory_path() / ("tessella-pty-" + std::to_string(getpid()));
     fs::create_directories(home_);
-    tmux_("new-session -d -s t -x 90 -y 35 -c " + Quote(home_.string()) + " " +
-          Quote("env -u DISPLAY -u WAYLAND_DISPLAY HOME=" + home_.string() +
-                " TERM=tmux-256color PS1='READY$ ' sh"));
+    tmux_("new-session -d -s t -x " + std::to_string(cols_) + " -y " + std::to_string(rows_) +
+          " -c " + Quote(home_.string()) + " " +
+          Quote("env -u DISPLAY -u WAYLAND_DISPLAY -u LC_ALL -u LC_CTYPE HOME=" +
+                home_.string() + " LANG=" + lang_ + " TERM=tmux-256color PS1='READY$ ' sh"));
     ASSERT_TRUE(tmux_.WaitForText("READY$")) << tmux_.Screen();
   }
   void TearDown() override {
@@ -99,6 +102,18 @@ class TerminalPty : public ::testing::Test {
     tmux_("send-keys -t t Enter");
     ASSERT_TRUE(tmux_.WaitForText("Creates Text Screens")) << tmux_.Screen();
     EXPECT_EQ(tmux_("display -p -t t '#{alternate_on}#{mouse_sgr_flag}'"), "11\n");
+  }
+
+  // The program's process id, a child of the pane's shell.
+  pid_t ProgramPid() {
+    const std::string shell_pid = tmux_("display -p -t t '#{pane_pid}'");
+    const std::string children =
+        Shell("cat /proc/" + shell_pid.substr(0, shell_pid.size() - 1) + "/task/*/children");
+    return static_cast<pid_t>(std::atoi(children.c_str()));
+  }
+
+  bool ToolbarOnLastLine() {
+    return tmux_.WaitFor([&] { return tmux_.LastLine().find("ColChart") != std::string::npos; });
   }
 
   // Waits for the shell to be back in front, then asks it how the program ended.
@@ -131,6 +146,9 @@ class TerminalPty : public ::testing::Test {
         << "the shell's screen is shown again";
   }
 
+  int cols_ = 90;
+  int rows_ = 35;
+  std::string lang_ = "C.UTF-8";
   fs::path home_;
   Tmux tmux_;
 };
@@ -172,16 +190,98 @@ TEST_F(TerminalPty, TakesKeysClicksAndResizesAndRestoresTheTerminalOnFileExit) {
   ExpectTerminalRestored();
 }
 
+// A terminal that stays at 80 x 24 (tmux ignores the size request) gets a console of
+// its size, with the toolbar on its last line; Tab is the way into the menus.
+class TerminalPtySmall : public TerminalPty {
+ public:
+  TerminalPtySmall() {
+    cols_ = 80;
+    rows_ = 24;
+  }
+};
+
+TEST_F(TerminalPtySmall, FitsTheConsoleAndReachesFileExitByKeysAlone) {
+  StartProgram();
+  tmux_("send-keys -t t x");
+  ASSERT_TRUE(ToolbarOnLastLine()) << tmux_.Screen();
+  EXPECT_NE(tmux_.LastLine().find("Row10 Col40"), std::string::npos) << tmux_.LastLine();
+  EXPECT_EQ(tmux_.Screen().find("needs"), std::string::npos);
+
+  tmux_("send-keys -t t Tab");
+  EXPECT_TRUE(tmux_.WaitForText("Boxes")) << tmux_.Screen();
+  tmux_("send-keys -t t Down Down Down Down Down Enter");
+  EXPECT_TRUE(tmux_.WaitForText("Are you sure?")) << tmux_.Screen();
+  tmux_("send-keys -t t y");
+  EXPECT_EQ(ExitStatus(), "0");
+  ExpectTerminalRestored();
+}
+
+// Without a UTF-8 locale every glyph is one character: boxes in the terminal's
+// line-drawing set (tmux shows them by their VT100 names), other glyphs in ASCII.
+class TerminalPtyAscii : public TerminalPty {
+ public:
+  TerminalPtyAscii() { lang_ = "C"; }
+};
+
+TEST_F(TerminalPtyAscii, DrawsOneCharacterPerCellWithTheTerminalsLineDrawing) {
+  StartProgram();
+  const std::string screen = tmux_.Screen();
+  EXPECT_EQ(screen.rfind("lqqqq", 0), 0u) << screen;  // the title's frame, top-left corner
+  for (const char c : screen) ASSERT_EQ(c & 0x80, 0) << screen;
+  // The layout is whole: every text stands in its own cells.
+  EXPECT_NE(screen.find("x           Runs in a terminal           x"), std::string::npos)
+      << screen;
+  tmux_("send-keys -t t x");
+  ASSERT_TRUE(ToolbarOnLastLine()) << tmux_.Screen();
+  EXPECT_EQ(tmux_.LastLine().find("Undo ASCII"), 80u) << tmux_.LastLine();
+  kill(ProgramPid(), SIGTERM);
+  EXPECT_EQ(ExitStatus(), std::to_string(128 + SIGTERM));
+  ExpectTerminalRestored();
+}
+
+TEST_F(TerminalPty, RefusesATerminalThatCannotPlaceTheCursor) {
+  tmux_("send-keys -t t -l " + Quote(std::string("TERM=dumb ") + TESSELLA_BINARY));
+  tmux_("send-keys -t t Enter");
+  EXPECT_EQ(ExitStatus(), "1");
+  EXPECT_TRUE(tmux_.WaitForText("TERM=dumb cannot place the cursor")) << tmux_.Screen();
+}
+
+// SIGTSTP gives the shell its terminal back; after fg the program has its modes and
+// its picture again. SIGQUIT then ends it with the terminal restored.
+TEST_F(TerminalPty, StopsAndContinuesWithTheTerminalHandedBackAndForth) {
+  StartProgram();
+  tmux_("send-keys -t t x");
+  ASSERT_TRUE(ToolbarOnLastLine()) << tmux_.Screen();
+  const pid_t program = ProgramPid();
+  ASSERT_GT(program, 0) << "no program under the shell";
+
+  kill(program, SIGTSTP);
+  EXPECT_TRUE(tmux_.WaitFor(
+      [&] { return tmux_("display -p -t t '#{pane_current_command}'") == "sh\n"; }));
+  ExpectTerminalRestored();
+
+  tmux_("send-keys -t t -l fg");
+  tmux_("send-keys -t t Enter");
+  EXPECT_TRUE(tmux_.WaitFor([&] {
+    return tmux_("display -p -t t '#{alternate_on}#{mouse_sgr_flag}'") == "11\n";
+  }));
+  ASSERT_TRUE(ToolbarOnLastLine()) << tmux_.Screen();  // painted again
+  tmux_("send-keys -t t -l hi");  // keys are read raw again, typed at the cursor
+  EXPECT_TRUE(tmux_.WaitFor([&] { return tmux_.LastLine().find("Col42") != std::string::npos; }))
+      << tmux_.Screen();
+
+  kill(program, SIGQUIT);
+  EXPECT_EQ(ExitStatus(), std::to_string(128 + SIGQUIT));
+  ExpectTerminalRestored();
+}
+
 // Signals from outside, and faults, end the program the way the signal would, with the
 // terminal restored first.
 class TerminalPtySignal : public TerminalPty, public ::testing::WithParamInterface<int> {};
 
 TEST_P(TerminalPtySignal, RestoresTheTerminalAndEndsAsTheSignalWould) {
   StartProgram();
-  const std::string shell_pid = tmux_("display -p -t t '#{pane_pid}'");
-  const std::string children =
-      Shell("cat /proc/" + shell_pid.substr(0, shell_pid.size() - 1) + "/task/*/children");
-  const pid_t program = static_cast<pid_t>(std::atoi(children.c_str()));
+  const pid_t program = ProgramPid();
   ASSERT_GT(program, 0) << "no program under the shell";
   kill(program, GetParam());
   EXPECT_EQ(ExitStatus(), std::to_string(128 + GetParam()));
@@ -189,6 +289,7 @@ TEST_P(TerminalPtySignal, RestoresTheTerminalAndEndsAsTheSignalWould) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EndingAndFatal, TerminalPtySignal,
-                         ::testing::Values(SIGINT, SIGTERM, SIGHUP, SIGSEGV, SIGABRT));
+                         ::testing::Values(SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGUSR1, SIGSEGV,
+                                           SIGABRT));
 
 }  // namespace
