@@ -16,7 +16,9 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 
+#include "app/clipboard_path.h"
 #include "platform/clipboard_desktop.h"
 #include "platform/clipboard_file.h"
 
@@ -72,6 +74,53 @@ TEST_F(ClipboardFile, SaysWhatWentWrong) {
   EXPECT_NE(WriteClipboardFile((dir_ / "taken").string(), "x"), "");
   EXPECT_TRUE(fs::is_directory(dir_ / "taken"));
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}), 2);
+}
+
+TEST_F(ClipboardFile, IsPrivateInAPrivateFolderAndKeepsTheModeTheUserGaveIt) {
+  const fs::path file = dir_ / "tessella" / "clipboard";
+  EXPECT_EQ(WriteClipboardFile(file.string(), "secret"), "");
+  EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(fs::status(file.parent_path()).permissions(), fs::perms::owner_all);
+
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(WriteClipboardFile(file.string(), "shared"), "");
+  EXPECT_EQ(ReadFile(file), "shared");
+  EXPECT_EQ(fs::status(file).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(ClipboardFile, RefusesAFolderOfAnotherUser) {
+  // As root, a folder given to nobody; otherwise /tmp, which is root's.
+  fs::path folder = "/tmp";
+  if (geteuid() == 0) {
+    folder = dir_ / "theirs";
+    fs::create_directories(folder);
+    ASSERT_EQ(chown(folder.c_str(), 65534, 65534), 0);
+  }
+  const std::string error = WriteClipboardFile((folder / "tessella-clip-test").string(), "x");
+  EXPECT_NE(error.find("belongs to another user"), std::string::npos) << error;
+  EXPECT_FALSE(fs::exists(folder / "tessella-clip-test"));
+}
+
+TEST(ClipboardPath, FromTheEnvironmentWithAPrivatePlaceWithoutAHome) {
+  using Env = std::map<std::string, std::string>;
+  const std::pair<Env, std::string> cases[] = {
+      {{{"TESSELLA_CLIPBOARD", "/x/clip"}, {"HOME", "/home/u"}}, "/x/clip"},
+      {{{"XDG_DATA_HOME", "/d"}, {"HOME", "/home/u"}}, "/d/tessella/clipboard"},
+      {{{"HOME", "/home/u"}, {"XDG_RUNTIME_DIR", "/run/user/7"}},
+       "/home/u/.local/share/tessella/clipboard"},
+      {{{"HOME", ""}, {"XDG_RUNTIME_DIR", "/run/user/7"}}, "/run/user/7/tessella/clipboard"},
+      {{}, "/tmp/tessella-7/clipboard"},
+  };
+  for (const auto& [env, path] : cases) {
+    EXPECT_EQ(app::ClipboardPath(
+                  [&env](const char* name) -> const char* {
+                    const auto it = env.find(name);
+                    return it == env.end() ? nullptr : it->second.c_str();
+                  },
+                  7),
+              path);
+  }
 }
 
 TEST(ClipboardDesktop, ChoosesTheProgramForTheSessionsDisplay) {
