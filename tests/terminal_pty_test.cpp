@@ -1,8 +1,13 @@
 // The real program in a real pseudo-terminal (a tmux pane): it draws, takes keys and
 // clicks, follows a window resize, fits a small terminal, draws without UTF-8, stops
-// and continues, and however it ends leaves the terminal as it found it.
+// and continues, and however it ends leaves the terminal as it found it. A bare
+// pseudo-terminal plays a window that takes the size request, as xterm does.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
 #include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -291,5 +296,128 @@ TEST_P(TerminalPtySignal, RestoresTheTerminalAndEndsAsTheSignalWould) {
 INSTANTIATE_TEST_SUITE_P(EndingAndFatal, TerminalPtySignal,
                          ::testing::Values(SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGUSR1, SIGSEGV,
                                            SIGABRT));
+
+// A window that takes the size request at once, as xterm does, played by a bare
+// pseudo-terminal: the test reads what the program sends and resizes the terminal
+// when asked.
+class ResizingWindow {
+ public:
+  ResizingWindow(int rows, int cols) {
+    winsize ws{};
+    ws.ws_row = static_cast<unsigned short>(rows);
+    ws.ws_col = static_cast<unsigned short>(cols);
+    pid_ = forkpty(&master_, nullptr, nullptr, &ws);
+    if (pid_ == 0) {
+      setenv("TERM", "xterm", 1);
+      setenv("LANG", "C.UTF-8", 1);
+      unsetenv("LC_ALL");
+      setenv("TESSELLA_CLIPBOARD", "/dev/null/none", 1);
+      execl(TESSELLA_BINARY, TESSELLA_BINARY, static_cast<char*>(nullptr));
+      _exit(127);
+    }
+  }
+  ~ResizingWindow() {
+    if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+    if (master_ >= 0) close(master_);
+  }
+
+  bool started() const { return pid_ > 0; }
+  const std::string& output() const { return output_; }
+  void Type(const std::string& keys) const {
+    [[maybe_unused]] const ssize_t n = write(master_, keys.data(), keys.size());
+  }
+  void Signal(int sig) const { kill(pid_, sig); }
+
+  // Reads for a while, taking every size request; true once `text` has been sent.
+  bool WaitFor(const std::string& text, int ms = 4000) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (output_.find(text) == std::string::npos && std::chrono::steady_clock::now() < end) {
+      Read(10);
+    }
+    return output_.find(text) != std::string::npos;
+  }
+  // Bytes sent during the next ms milliseconds.
+  std::string Quiet(int ms) {
+    const std::size_t before = output_.size();
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) Read(10);
+    return output_.substr(before);
+  }
+  // Reads to the end and gives the exit status (-1 when a signal ended it).
+  int Status() {
+    while (Read(100)) {
+    }
+    int raw = 0;
+    waitpid(pid_, &raw, 0);
+    pid_ = -1;
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  }
+
+ private:
+  bool Read(int timeout_ms) {
+    pollfd p{master_, POLLIN, 0};
+    if (poll(&p, 1, timeout_ms) <= 0) return true;
+    char buf[4096];
+    const ssize_t n = read(master_, buf, sizeof buf);
+    if (n <= 0) return false;  // the program has gone
+    output_.append(buf, static_cast<std::size_t>(n));
+    // Take the request: "CSI 8 ; rows ; cols t".
+    const std::size_t at = output_.find("\x1b[8;", scanned_);
+    if (at != std::string::npos) {
+      const std::size_t end = output_.find('t', at);
+      if (end == std::string::npos) return true;
+      int rows = 0;
+      int cols = 0;
+      if (std::sscanf(output_.c_str() + at, "\x1b[8;%d;%dt", &rows, &cols) == 2) {
+        winsize ws{};
+        ws.ws_row = static_cast<unsigned short>(rows);
+        ws.ws_col = static_cast<unsigned short>(cols);
+        ioctl(master_, TIOCSWINSZ, &ws);
+      }
+      scanned_ = end;
+    }
+    return true;
+  }
+
+  int master_ = -1;
+  pid_t pid_ = -1;
+  std::string output_;
+  std::size_t scanned_ = 0;
+};
+
+std::size_t Count(const std::string& text, const std::string& part) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+    ++n;
+  }
+  return n;
+}
+
+TEST(TerminalWindowSize, AskedOnceTakenAndGivenBackAtTheEnd) {
+  ResizingWindow window(24, 80);
+  ASSERT_TRUE(window.started());
+  ASSERT_TRUE(window.WaitFor("Creates Text Screens")) << window.output();
+  window.Type("x");
+  ASSERT_TRUE(window.WaitFor("Undo ASCII")) << window.output();
+  // A SIGWINCH that changes nothing sends nothing.
+  window.Quiet(100);
+  window.Signal(SIGWINCH);
+  EXPECT_EQ(window.Quiet(300), "");
+
+  window.Type("\t");  // File, Exit by keys
+  ASSERT_TRUE(window.WaitFor("Boxes")) << window.output();
+  window.Type("\x1b[B\x1b[B\x1b[B\x1b[B\x1b[B\r");
+  ASSERT_TRUE(window.WaitFor("Are you sure?")) << window.output();
+  window.Type("y");
+  EXPECT_EQ(window.Status(), 0);
+  EXPECT_EQ(Count(window.output(), "\x1b[8;35;90t"), 1u);
+  // The old size comes back after the shell's screen.
+  const std::size_t leave = window.output().rfind("\x1b[?1049l");
+  ASSERT_NE(leave, std::string::npos);
+  EXPECT_NE(window.output().find("\x1b[8;24;80t", leave), std::string::npos);
+}
 
 }  // namespace
