@@ -16,9 +16,7 @@
 #include <set>
 #include <sstream>
 #include <string>
-#include <utility>
 
-#include "app/clipboard_path.h"
 #include "platform/clipboard_desktop.h"
 #include "platform/clipboard_file.h"
 
@@ -100,27 +98,6 @@ TEST_F(ClipboardFile, RefusesAFolderOfAnotherUser) {
   const std::string error = WriteClipboardFile((folder / "tessella-clip-test").string(), "x");
   EXPECT_NE(error.find("belongs to another user"), std::string::npos) << error;
   EXPECT_FALSE(fs::exists(folder / "tessella-clip-test"));
-}
-
-TEST(ClipboardPath, FromTheEnvironmentWithAPrivatePlaceWithoutAHome) {
-  using Env = std::map<std::string, std::string>;
-  const std::pair<Env, std::string> cases[] = {
-      {{{"TESSELLA_CLIPBOARD", "/x/clip"}, {"HOME", "/home/u"}}, "/x/clip"},
-      {{{"XDG_DATA_HOME", "/d"}, {"HOME", "/home/u"}}, "/d/tessella/clipboard"},
-      {{{"HOME", "/home/u"}, {"XDG_RUNTIME_DIR", "/run/user/7"}},
-       "/home/u/.local/share/tessella/clipboard"},
-      {{{"HOME", ""}, {"XDG_RUNTIME_DIR", "/run/user/7"}}, "/run/user/7/tessella/clipboard"},
-      {{}, "/tmp/tessella-7/clipboard"},
-  };
-  for (const auto& [env, path] : cases) {
-    EXPECT_EQ(app::ClipboardPath(
-                  [&env](const char* name) -> const char* {
-                    const auto it = env.find(name);
-                    return it == env.end() ? nullptr : it->second.c_str();
-                  },
-                  7),
-              path);
-  }
 }
 
 TEST(ClipboardDesktop, ChoosesTheProgramForTheSessionsDisplay) {

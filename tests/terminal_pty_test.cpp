@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cctype>
 #include <chrono>
 #include <cstdlib>
@@ -17,6 +18,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <thread>
 
 namespace {
@@ -303,53 +305,54 @@ INSTANTIATE_TEST_SUITE_P(EndingAndFatal, TerminalPtySignal,
 class ResizingWindow {
  public:
   ResizingWindow(int rows, int cols) {
-    winsize ws{};
-    ws.ws_row = static_cast<unsigned short>(rows);
-    ws.ws_col = static_cast<unsigned short>(cols);
+    const winsize ws{static_cast<unsigned short>(rows), static_cast<unsigned short>(cols), 0, 0};
     pid_ = forkpty(&master_, nullptr, nullptr, &ws);
     if (pid_ == 0) {
-      setenv("TERM", "xterm", 1);
-      setenv("LANG", "C.UTF-8", 1);
-      unsetenv("LC_ALL");
-      setenv("TESSELLA_CLIPBOARD", "/dev/null/none", 1);
-      execl(TESSELLA_BINARY, TESSELLA_BINARY, static_cast<char*>(nullptr));
+      execle(TESSELLA_BINARY, TESSELLA_BINARY, static_cast<char*>(nullptr),
+             std::array<const char*, 4>{"TERM=xterm", "LANG=C.UTF-8",
+                                        "TESSELLA_CLIPBOARD=/dev/null/none", nullptr}
+                 .data());
       _exit(127);
     }
   }
   ~ResizingWindow() {
-    if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
-    }
-    if (master_ >= 0) close(master_);
+    if (pid_ > 0) kill(pid_, SIGKILL);
+    if (pid_ > 0) waitpid(pid_, nullptr, 0);
+    close(master_);
   }
 
-  bool started() const { return pid_ > 0; }
-  const std::string& output() const { return output_; }
-  void Type(const std::string& keys) const {
+  void Type(std::string_view keys) const {
     [[maybe_unused]] const ssize_t n = write(master_, keys.data(), keys.size());
   }
-  void Signal(int sig) const { kill(pid_, sig); }
-
-  // Reads for a while, taking every size request; true once `text` has been sent.
-  bool WaitFor(const std::string& text, int ms = 4000) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (output_.find(text) == std::string::npos && std::chrono::steady_clock::now() < end) {
-      Read(10);
-    }
-    return output_.find(text) != std::string::npos;
-  }
-  // Bytes sent during the next ms milliseconds.
-  std::string Quiet(int ms) {
+  // Reads for up to ms milliseconds, or until `text` has been sent, taking every size
+  // request; gives what was sent meanwhile.
+  std::string Read(int ms, std::string_view text = {}) {
     const std::size_t before = output_.size();
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < end) Read(10);
+    while (std::chrono::steady_clock::now() < end &&
+           (text.empty() || output_.find(text) == std::string::npos)) {
+      pollfd p{master_, POLLIN, 0};
+      char buf[4096];
+      if (poll(&p, 1, 10) <= 0) continue;
+      const ssize_t n = read(master_, buf, sizeof buf);
+      if (n <= 0) break;  // the program has gone
+      output_.append(buf, static_cast<std::size_t>(n));
+      int rows = 0;
+      int cols = 0;
+      const std::size_t at = output_.rfind("\x1b[8;");
+      if (at != std::string::npos &&
+          std::sscanf(output_.c_str() + at, "\x1b[8;%d;%dt", &rows, &cols) == 2) {
+        const winsize ws{static_cast<unsigned short>(rows), static_cast<unsigned short>(cols), 0,
+                         0};
+        ioctl(master_, TIOCSWINSZ, &ws);
+      }
+    }
     return output_.substr(before);
   }
-  // Reads to the end and gives the exit status (-1 when a signal ended it).
+  const std::string& output() const { return output_; }
+  pid_t pid() const { return pid_; }
   int Status() {
-    while (Read(100)) {
-    }
+    Read(4000);  // to the end of what it sends
     int raw = 0;
     waitpid(pid_, &raw, 0);
     pid_ = -1;
@@ -357,67 +360,32 @@ class ResizingWindow {
   }
 
  private:
-  bool Read(int timeout_ms) {
-    pollfd p{master_, POLLIN, 0};
-    if (poll(&p, 1, timeout_ms) <= 0) return true;
-    char buf[4096];
-    const ssize_t n = read(master_, buf, sizeof buf);
-    if (n <= 0) return false;  // the program has gone
-    output_.append(buf, static_cast<std::size_t>(n));
-    // Take the request: "CSI 8 ; rows ; cols t".
-    const std::size_t at = output_.find("\x1b[8;", scanned_);
-    if (at != std::string::npos) {
-      const std::size_t end = output_.find('t', at);
-      if (end == std::string::npos) return true;
-      int rows = 0;
-      int cols = 0;
-      if (std::sscanf(output_.c_str() + at, "\x1b[8;%d;%dt", &rows, &cols) == 2) {
-        winsize ws{};
-        ws.ws_row = static_cast<unsigned short>(rows);
-        ws.ws_col = static_cast<unsigned short>(cols);
-        ioctl(master_, TIOCSWINSZ, &ws);
-      }
-      scanned_ = end;
-    }
-    return true;
-  }
-
   int master_ = -1;
   pid_t pid_ = -1;
   std::string output_;
-  std::size_t scanned_ = 0;
 };
-
-std::size_t Count(const std::string& text, const std::string& part) {
-  std::size_t n = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-    ++n;
-  }
-  return n;
-}
 
 TEST(TerminalWindowSize, AskedOnceTakenAndGivenBackAtTheEnd) {
   ResizingWindow window(24, 80);
-  ASSERT_TRUE(window.started());
-  ASSERT_TRUE(window.WaitFor("Creates Text Screens")) << window.output();
+  ASSERT_GT(window.pid(), 0);
+  window.Read(4000, "Creates Text Screens");
   window.Type("x");
-  ASSERT_TRUE(window.WaitFor("Undo ASCII")) << window.output();
+  ASSERT_NE(window.Read(4000, "Undo ASCII").find("Undo ASCII"), std::string::npos)
+      << window.output();
   // A SIGWINCH that changes nothing sends nothing.
-  window.Quiet(100);
-  window.Signal(SIGWINCH);
-  EXPECT_EQ(window.Quiet(300), "");
+  window.Read(100);
+  kill(window.pid(), SIGWINCH);
+  EXPECT_EQ(window.Read(300), "");
 
-  window.Type("\t");  // File, Exit by keys
-  ASSERT_TRUE(window.WaitFor("Boxes")) << window.output();
-  window.Type("\x1b[B\x1b[B\x1b[B\x1b[B\x1b[B\r");
-  ASSERT_TRUE(window.WaitFor("Are you sure?")) << window.output();
+  // File, Exit by keys.
+  window.Type("\t\x1b[B\x1b[B\x1b[B\x1b[B\x1b[B\r");
+  ASSERT_NE(window.Read(4000, "Are you sure?").find("Are you sure?"), std::string::npos);
   window.Type("y");
   EXPECT_EQ(window.Status(), 0);
-  EXPECT_EQ(Count(window.output(), "\x1b[8;35;90t"), 1u);
+  const std::string& out = window.output();
+  EXPECT_EQ(out.find("\x1b[8;35;90t"), out.rfind("\x1b[8;35;90t")) << "asked once";
   // The old size comes back after the shell's screen.
-  const std::size_t leave = window.output().rfind("\x1b[?1049l");
-  ASSERT_NE(leave, std::string::npos);
-  EXPECT_NE(window.output().find("\x1b[8;24;80t", leave), std::string::npos);
+  EXPECT_GT(out.rfind("\x1b[8;24;80t"), out.rfind("\x1b[?1049l"));
 }
 
 }  // namespace
