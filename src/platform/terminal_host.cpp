@@ -228,8 +228,8 @@ void TerminalHost::Sleep(int milliseconds) {
     return;
   }
   Render();
-  // Input that arrives meanwhile stays in the terminal's queue; only a resize is
-  // followed, so the picture is right when the pause ends.
+  // Input that arrives meanwhile stays in the terminal's queue; only a resize or a
+  // return from a stop is followed, so the picture is right when the pause ends.
   const Millis end = Now() + std::max(milliseconds, 0);
   for (Millis left = end - Now(); left > 0; left = end - Now()) {
     pollfd wake{signals_->wake_fd(), POLLIN, 0};
