@@ -74,6 +74,32 @@ TEST_F(ClipboardFile, SaysWhatWentWrong) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}), 2);
 }
 
+TEST_F(ClipboardFile, IsPrivateInAPrivateFolderAndKeepsTheModeTheUserGaveIt) {
+  const fs::path file = dir_ / "tessella" / "clipboard";
+  EXPECT_EQ(WriteClipboardFile(file.string(), "secret"), "");
+  EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(fs::status(file.parent_path()).permissions(), fs::perms::owner_all);
+
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(WriteClipboardFile(file.string(), "shared"), "");
+  EXPECT_EQ(ReadFile(file), "shared");
+  EXPECT_EQ(fs::status(file).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(ClipboardFile, RefusesAFolderOfAnotherUser) {
+  // As root, a folder given to nobody; otherwise /tmp, which is root's.
+  fs::path folder = "/tmp";
+  if (geteuid() == 0) {
+    folder = dir_ / "theirs";
+    fs::create_directories(folder);
+    ASSERT_EQ(chown(folder.c_str(), 65534, 65534), 0);
+  }
+  const std::string error = WriteClipboardFile((folder / "tessella-clip-test").string(), "x");
+  EXPECT_NE(error.find("belongs to another user"), std::string::npos) << error;
+  EXPECT_FALSE(fs::exists(folder / "tessella-clip-test"));
+}
+
 TEST(ClipboardDesktop, ChoosesTheProgramForTheSessionsDisplay) {
   auto choose = [](std::map<std::string, std::string> env, std::set<std::string> programs) {
     return ChooseClipboardCommand(

@@ -25,8 +25,9 @@ TEST(StartUp, TitlePictureWaitsForAKey) {
   Replay r("", /*past_title=*/false);
   EXPECT_EQ(r.status, 0);
   EXPECT_TRUE(ScreenHolds(r, "Creates Text Screens and Generates the Code to run them in your PBCC, PBdos,"));
-  EXPECT_TRUE(ScreenHolds(r, "Run in Windows only"));
+  EXPECT_TRUE(ScreenHolds(r, "Runs in a terminal"));
   EXPECT_TRUE(ScreenHolds(r, "Tessella"));
+  EXPECT_FALSE(r.console().cursor_visible());  // no cursor on the picture's corner
 }
 
 TEST(StartUp, WorkScreenToolbarAndLiveFields) {
@@ -144,7 +145,7 @@ TEST(ChoosingAnArea, RightClickConfirmsForTheMenu) {
 }
 
 TEST(ChoosingAnArea, KeyDoesNotConfirmAndALaterToolbarClickConfirmsNothing) {
-  Replay r("click 5 10\nclick 9 30\nkey Tab\nclick 35 3\n");
+  Replay r("click 5 10\nclick 9 30\nkey Right\nclick 35 3\n");
   const auto& ed = r.ed();
   EXPECT_EQ(ed.selection.flag_first, 0);
   EXPECT_EQ(ed.selection.flag_last, 0);

@@ -74,6 +74,22 @@ TEST(MenuReplay, ExitAnsweredYesEndsTheProgram) {
   EXPECT_FALSE(Holds(r.dump("final", ".txt"), "hello"));
 }
 
+TEST(MenuReplay, TabShiftF10AndTheMenuKeyOpenTheMenusAsARightClickDoes) {
+  Replay baseline("type abc\n");
+  for (const char* opener : {"key Tab", "key Shift-F10", "key Menu"}) {
+    // Left without a choice, nothing is written and typing goes on where it was.
+    Replay left("type ab\n" + std::string(opener) + "\nkey Esc\ntype c\n");
+    EXPECT_EQ(left.ed().pen.cursor_col, baseline.ed().pen.cursor_col) << opener;
+    for (int row = 1; row <= 35; ++row) {
+      EXPECT_EQ(left.text(row, 1, 90), baseline.text(row, 1, 90)) << opener << " row " << row;
+    }
+    // File, Exit by keys alone.
+    Replay exit(std::string(opener) + "\n" + Repeat("key Down", 5) + "key Enter\ntype y\ntype hi\n");
+    EXPECT_EQ(exit.status, 0) << opener;
+    EXPECT_EQ(exit.host().pending(), 2u) << opener;
+  }
+}
+
 TEST(MenuReplay, ExitAnsweredOtherwiseGoesOn) {
   for (const char* answer : {"type n", "click 5 60", "key Esc"}) {
     Replay r("rclick 10 10\nclick 2 5\nclick 12 5\n" + std::string(answer) + "\ntype hello\n");

@@ -38,7 +38,7 @@ TEST(Pictures, RectanglesAndQuotedTexts) {
   const std::vector<Expected> expected = {
       {"title", 1, 80, 1, 25,
        {"Tessella", "Supports PBCC and", "FreeBasic Console", "Include Files in",
-        "the Menu's file", "drop. Look for ex-", "tention .INC or .BI", "Run in Windows only",
+        "the Menu's file", "drop. Look for ex-", "tention .INC or .BI", "Runs in a terminal",
         "Right Click", "Mouse or", "Hit TAB Key", "to Display", "Menu",
         "Creates Text Screens and Generates the Code to run them in your PBCC, PBdos,",
         "QB, Qbasic and GW Basic programs. Code can be Saved to File or to ClipBoard."}},

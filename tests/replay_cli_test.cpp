@@ -78,6 +78,14 @@ TEST(ReplayCommandLine, ADumpThatCannotBeWrittenEndsTheRunWithItsReason) {
   EXPECT_NE(r.output.find("cannot write the dump middle"), std::string::npos) << r.output;
 }
 
+TEST(ReplayCommandLine, WithoutATerminalItSaysSoAndEndsWithStatusOne) {
+  // Standard output is a pipe here; an abort would show as status -1.
+  const Result r = RunBinary("< /dev/null");
+  EXPECT_EQ(r.status, 1) << r.output;
+  EXPECT_EQ(r.output.rfind("tessella: standard input and output must be a terminal", 0), 0u)
+      << r.output;
+}
+
 TEST(ReplayCommandLine, HelpAndVersion) {
   Result r = RunBinary("--help");
   EXPECT_EQ(r.status, 0);

@@ -109,6 +109,9 @@ TEST(TerminalInputDecoder, FunctionKeysInXtermRxvtAndLinuxForms) {
       {"\x1b[15~", 0x3F}, {"\x1b[17~", 0x40}, {"\x1b[18~", 0x41}, {"\x1b[19~", 0x42},
       {"\x1b[20~", 0x43}, {"\x1b[21~", 0x44}, {"\x1b[23~", 0x57}, {"\x1b[24~", 0x58},
       {"\x1b[15;5~", 0x3F},
+      // Shift-F10 (xterm, rxvt, the Linux console) and the Menu key: the PC's Shift-F10.
+      {"\x1b[21;2~", 0x5D}, {"\x1b[21$", 0x5D}, {"\x1b[34~", 0x5D}, {"\x1b[29~", 0x5D},
+      {"\x1b[21;5~", 0x44},  // Ctrl-F10 stays F10
   };
   for (const auto& [bytes, scan] : cases) {
     EXPECT_EQ(Decode(bytes), std::vector{NoChar(static_cast<std::uint8_t>(scan))}) << bytes + 1;

@@ -1,9 +1,16 @@
 // The real program in a real pseudo-terminal (a tmux pane): it draws, takes keys and
-// clicks, follows a window resize, and on Ctrl-C leaves the terminal as it found it.
+// clicks, follows a window resize, fits a small terminal, draws without UTF-8, stops
+// and continues, and however it ends leaves the terminal as it found it. A bare
+// pseudo-terminal plays a window that takes the size request, as xterm does.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
 #include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cctype>
 #include <chrono>
 #include <cstdlib>
@@ -11,6 +18,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <thread>
 
 namespace {
@@ -77,16 +85,18 @@ class Tmux {
   std::string base_;
 };
 
-// A scratch home for the program, and a shell in a 90 x 35 pane to start it from.
+// A scratch home for the program, and a shell in a pane (90 x 35, UTF-8 unless a
+// test says otherwise) to start it from.
 class TerminalPty : public ::testing::Test {
  protected:
   void SetUp() override {
     if (Shell("command -v tmux").empty()) GTEST_SKIP() << "tmux is not installed";
     home_ = fs::temp_directory_path() / ("tessella-pty-" + std::to_string(getpid()));
     fs::create_directories(home_);
-    tmux_("new-session -d -s t -x 90 -y 35 -c " + Quote(home_.string()) + " " +
-          Quote("env -u DISPLAY -u WAYLAND_DISPLAY HOME=" + home_.string() +
-                " TERM=tmux-256color PS1='READY$ ' sh"));
+    tmux_("new-session -d -s t -x " + std::to_string(cols_) + " -y " + std::to_string(rows_) +
+          " -c " + Quote(home_.string()) + " " +
+          Quote("env -u DISPLAY -u WAYLAND_DISPLAY -u LC_ALL -u LC_CTYPE HOME=" +
+                home_.string() + " LANG=" + lang_ + " TERM=tmux-256color PS1='READY$ ' sh"));
     ASSERT_TRUE(tmux_.WaitForText("READY$")) << tmux_.Screen();
   }
   void TearDown() override {
@@ -99,6 +109,18 @@ class TerminalPty : public ::testing::Test {
     tmux_("send-keys -t t Enter");
     ASSERT_TRUE(tmux_.WaitForText("Creates Text Screens")) << tmux_.Screen();
     EXPECT_EQ(tmux_("display -p -t t '#{alternate_on}#{mouse_sgr_flag}'"), "11\n");
+  }
+
+  // The program's process id, a child of the pane's shell.
+  pid_t ProgramPid() {
+    const std::string shell_pid = tmux_("display -p -t t '#{pane_pid}'");
+    const std::string children =
+        Shell("cat /proc/" + shell_pid.substr(0, shell_pid.size() - 1) + "/task/*/children");
+    return static_cast<pid_t>(std::atoi(children.c_str()));
+  }
+
+  bool ToolbarOnLastLine() {
+    return tmux_.WaitFor([&] { return tmux_.LastLine().find("ColChart") != std::string::npos; });
   }
 
   // Waits for the shell to be back in front, then asks it how the program ended.
@@ -131,6 +153,9 @@ class TerminalPty : public ::testing::Test {
         << "the shell's screen is shown again";
   }
 
+  int cols_ = 90;
+  int rows_ = 35;
+  std::string lang_ = "C.UTF-8";
   fs::path home_;
   Tmux tmux_;
 };
@@ -172,16 +197,98 @@ TEST_F(TerminalPty, TakesKeysClicksAndResizesAndRestoresTheTerminalOnFileExit) {
   ExpectTerminalRestored();
 }
 
+// A terminal that stays at 80 x 24 (tmux ignores the size request) gets a console of
+// its size, with the toolbar on its last line; Tab is the way into the menus.
+class TerminalPtySmall : public TerminalPty {
+ public:
+  TerminalPtySmall() {
+    cols_ = 80;
+    rows_ = 24;
+  }
+};
+
+TEST_F(TerminalPtySmall, FitsTheConsoleAndReachesFileExitByKeysAlone) {
+  StartProgram();
+  tmux_("send-keys -t t x");
+  ASSERT_TRUE(ToolbarOnLastLine()) << tmux_.Screen();
+  EXPECT_NE(tmux_.LastLine().find("Row10 Col40"), std::string::npos) << tmux_.LastLine();
+  EXPECT_EQ(tmux_.Screen().find("needs"), std::string::npos);
+
+  tmux_("send-keys -t t Tab");
+  EXPECT_TRUE(tmux_.WaitForText("Boxes")) << tmux_.Screen();
+  tmux_("send-keys -t t Down Down Down Down Down Enter");
+  EXPECT_TRUE(tmux_.WaitForText("Are you sure?")) << tmux_.Screen();
+  tmux_("send-keys -t t y");
+  EXPECT_EQ(ExitStatus(), "0");
+  ExpectTerminalRestored();
+}
+
+// Without a UTF-8 locale every glyph is one character: boxes in the terminal's
+// line-drawing set (tmux shows them by their VT100 names), other glyphs in ASCII.
+class TerminalPtyAscii : public TerminalPty {
+ public:
+  TerminalPtyAscii() { lang_ = "C"; }
+};
+
+TEST_F(TerminalPtyAscii, DrawsOneCharacterPerCellWithTheTerminalsLineDrawing) {
+  StartProgram();
+  const std::string screen = tmux_.Screen();
+  EXPECT_EQ(screen.rfind("lqqqq", 0), 0u) << screen;  // the title's frame, top-left corner
+  for (const char c : screen) ASSERT_EQ(c & 0x80, 0) << screen;
+  // The layout is whole: every text stands in its own cells.
+  EXPECT_NE(screen.find("x           Runs in a terminal           x"), std::string::npos)
+      << screen;
+  tmux_("send-keys -t t x");
+  ASSERT_TRUE(ToolbarOnLastLine()) << tmux_.Screen();
+  EXPECT_EQ(tmux_.LastLine().find("Undo ASCII"), 80u) << tmux_.LastLine();
+  kill(ProgramPid(), SIGTERM);
+  EXPECT_EQ(ExitStatus(), std::to_string(128 + SIGTERM));
+  ExpectTerminalRestored();
+}
+
+TEST_F(TerminalPty, RefusesATerminalThatCannotPlaceTheCursor) {
+  tmux_("send-keys -t t -l " + Quote(std::string("TERM=dumb ") + TESSELLA_BINARY));
+  tmux_("send-keys -t t Enter");
+  EXPECT_EQ(ExitStatus(), "1");
+  EXPECT_TRUE(tmux_.WaitForText("TERM=dumb cannot place the cursor")) << tmux_.Screen();
+}
+
+// SIGTSTP gives the shell its terminal back; after fg the program has its modes and
+// its picture again. SIGQUIT then ends it with the terminal restored.
+TEST_F(TerminalPty, StopsAndContinuesWithTheTerminalHandedBackAndForth) {
+  StartProgram();
+  tmux_("send-keys -t t x");
+  ASSERT_TRUE(ToolbarOnLastLine()) << tmux_.Screen();
+  const pid_t program = ProgramPid();
+  ASSERT_GT(program, 0) << "no program under the shell";
+
+  kill(program, SIGTSTP);
+  EXPECT_TRUE(tmux_.WaitFor(
+      [&] { return tmux_("display -p -t t '#{pane_current_command}'") == "sh\n"; }));
+  ExpectTerminalRestored();
+
+  tmux_("send-keys -t t -l fg");
+  tmux_("send-keys -t t Enter");
+  EXPECT_TRUE(tmux_.WaitFor([&] {
+    return tmux_("display -p -t t '#{alternate_on}#{mouse_sgr_flag}'") == "11\n";
+  }));
+  ASSERT_TRUE(ToolbarOnLastLine()) << tmux_.Screen();  // painted again
+  tmux_("send-keys -t t -l hi");  // keys are read raw again, typed at the cursor
+  EXPECT_TRUE(tmux_.WaitFor([&] { return tmux_.LastLine().find("Col42") != std::string::npos; }))
+      << tmux_.Screen();
+
+  kill(program, SIGQUIT);
+  EXPECT_EQ(ExitStatus(), std::to_string(128 + SIGQUIT));
+  ExpectTerminalRestored();
+}
+
 // Signals from outside, and faults, end the program the way the signal would, with the
 // terminal restored first.
 class TerminalPtySignal : public TerminalPty, public ::testing::WithParamInterface<int> {};
 
 TEST_P(TerminalPtySignal, RestoresTheTerminalAndEndsAsTheSignalWould) {
   StartProgram();
-  const std::string shell_pid = tmux_("display -p -t t '#{pane_pid}'");
-  const std::string children =
-      Shell("cat /proc/" + shell_pid.substr(0, shell_pid.size() - 1) + "/task/*/children");
-  const pid_t program = static_cast<pid_t>(std::atoi(children.c_str()));
+  const pid_t program = ProgramPid();
   ASSERT_GT(program, 0) << "no program under the shell";
   kill(program, GetParam());
   EXPECT_EQ(ExitStatus(), std::to_string(128 + GetParam()));
@@ -189,6 +296,96 @@ TEST_P(TerminalPtySignal, RestoresTheTerminalAndEndsAsTheSignalWould) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EndingAndFatal, TerminalPtySignal,
-                         ::testing::Values(SIGINT, SIGTERM, SIGHUP, SIGSEGV, SIGABRT));
+                         ::testing::Values(SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGUSR1, SIGSEGV,
+                                           SIGABRT));
+
+// A window that takes the size request at once, as xterm does, played by a bare
+// pseudo-terminal: the test reads what the program sends and resizes the terminal
+// when asked.
+class ResizingWindow {
+ public:
+  ResizingWindow(int rows, int cols) {
+    const winsize ws{static_cast<unsigned short>(rows), static_cast<unsigned short>(cols), 0, 0};
+    pid_ = forkpty(&master_, nullptr, nullptr, &ws);
+    if (pid_ == 0) {
+      execle(TESSELLA_BINARY, TESSELLA_BINARY, static_cast<char*>(nullptr),
+             std::array<const char*, 4>{"TERM=xterm", "LANG=C.UTF-8",
+                                        "TESSELLA_CLIPBOARD=/dev/null/none", nullptr}
+                 .data());
+      _exit(127);
+    }
+  }
+  ~ResizingWindow() {
+    if (pid_ > 0) kill(pid_, SIGKILL);
+    if (pid_ > 0) waitpid(pid_, nullptr, 0);
+    close(master_);
+  }
+
+  void Type(std::string_view keys) const {
+    [[maybe_unused]] const ssize_t n = write(master_, keys.data(), keys.size());
+  }
+  // Reads for up to ms milliseconds, or until `text` has been sent, taking every size
+  // request; gives what was sent meanwhile.
+  std::string Read(int ms, std::string_view text = {}) {
+    const std::size_t before = output_.size();
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end &&
+           (text.empty() || output_.find(text) == std::string::npos)) {
+      pollfd p{master_, POLLIN, 0};
+      char buf[4096];
+      if (poll(&p, 1, 10) <= 0) continue;
+      const ssize_t n = read(master_, buf, sizeof buf);
+      if (n <= 0) break;  // the program has gone
+      output_.append(buf, static_cast<std::size_t>(n));
+      int rows = 0;
+      int cols = 0;
+      const std::size_t at = output_.rfind("\x1b[8;");
+      if (at != std::string::npos &&
+          std::sscanf(output_.c_str() + at, "\x1b[8;%d;%dt", &rows, &cols) == 2) {
+        const winsize ws{static_cast<unsigned short>(rows), static_cast<unsigned short>(cols), 0,
+                         0};
+        ioctl(master_, TIOCSWINSZ, &ws);
+      }
+    }
+    return output_.substr(before);
+  }
+  const std::string& output() const { return output_; }
+  pid_t pid() const { return pid_; }
+  int Status() {
+    Read(4000);  // to the end of what it sends
+    int raw = 0;
+    waitpid(pid_, &raw, 0);
+    pid_ = -1;
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  }
+
+ private:
+  int master_ = -1;
+  pid_t pid_ = -1;
+  std::string output_;
+};
+
+TEST(TerminalWindowSize, AskedOnceTakenAndGivenBackAtTheEnd) {
+  ResizingWindow window(24, 80);
+  ASSERT_GT(window.pid(), 0);
+  window.Read(4000, "Creates Text Screens");
+  window.Type("x");
+  ASSERT_NE(window.Read(4000, "Undo ASCII").find("Undo ASCII"), std::string::npos)
+      << window.output();
+  // A SIGWINCH that changes nothing sends nothing.
+  window.Read(100);
+  kill(window.pid(), SIGWINCH);
+  EXPECT_EQ(window.Read(300), "");
+
+  // File, Exit by keys.
+  window.Type("\t\x1b[B\x1b[B\x1b[B\x1b[B\x1b[B\r");
+  ASSERT_NE(window.Read(4000, "Are you sure?").find("Are you sure?"), std::string::npos);
+  window.Type("y");
+  EXPECT_EQ(window.Status(), 0);
+  const std::string& out = window.output();
+  EXPECT_EQ(out.find("\x1b[8;35;90t"), out.rfind("\x1b[8;35;90t")) << "asked once";
+  // The old size comes back after the shell's screen.
+  EXPECT_GT(out.rfind("\x1b[8;24;80t"), out.rfind("\x1b[?1049l"));
+}
 
 }  // namespace

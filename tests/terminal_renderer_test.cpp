@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "console/console.h"
 #include "console/cp437.h"
@@ -21,6 +23,9 @@ std::string Frame(TerminalRenderer& r, const Console& c) {
   r.Render(TerminalFrame::Of(c), out);
   return out;
 }
+
+// xterm's line-drawing map (terminfo acsc).
+constexpr std::string_view kXtermPairs = "``aaffggiijjkkllmmnnooppqqrrssttuuvvwwxxyyzz{{||}}~~";
 
 // A renderer that has already shown the console once.
 TerminalRenderer Shown(const Console& c, int rows = 35, int cols = 90) {
@@ -53,6 +58,49 @@ TEST(TerminalRenderer, GlyphsAreCodePage437InUtf8) {
   c.WriteChars(1, 1, std::string("\0\xB0\x7F\x82", 4));
   const std::string out = Frame(r, c);
   EXPECT_NE(out.find(" \u2591\u2302\u00E9"), std::string::npos) << out;
+}
+
+TEST(TerminalRenderer, WithoutUtf8BoxesUseTheLineDrawingSetAndTheRestPlainAscii) {
+  Console c;
+  TerminalRenderer r;
+  r.SetGlyphs(TerminalGlyphs::OneByte(kXtermPairs, "\x1b(0", "\x1b(B"));
+  r.SetTerminalSize(35, 90);
+  Frame(r, c);
+  c.SetCursorVisible(false);
+  c.SetTitle("Tessella \x82");
+  // A double box corner and line, a single crossing, a shade, an accented letter, an
+  // arrow and a full block (xterm's set has no block: it becomes the shade).
+  c.WriteChars(1, 1, "\xC9\xCD\xC5\xB1\x82\x1A\xDB");
+  EXPECT_EQ(Frame(r, c), "\x1b]2;Tessella e\a\x1b(0lqna\x1b(Be>\x1b(0a\x1b[?25l");
+
+  // Where the terminal has no line-drawing set at all, every glyph is ASCII.
+  const TerminalGlyphs ascii = TerminalGlyphs::OneByte("", "", "");
+  std::string text;
+  for (const char ch : std::string_view("\xC9\xCD\xBA\xC4\xB3\xDB\x03\xFE\xE1")) {
+    EXPECT_FALSE(ascii[static_cast<std::uint8_t>(ch)].line_drawing);
+    text += ascii[static_cast<std::uint8_t>(ch)].bytes;
+  }
+  EXPECT_EQ(text, "+=|-|#*#B");
+}
+
+TEST(TerminalRenderer, TheLocaleSaysWhetherToSendUtf8) {
+  using Env = std::map<std::string, std::string>;
+  const std::pair<Env, bool> cases[] = {
+      {{{"LANG", "en_US.UTF-8"}}, true},
+      {{{"LANG", "de_DE.utf8@euro"}}, true},
+      {{{"LC_CTYPE", "C.UTF-8"}, {"LANG", "C"}}, true},
+      {{{"LC_ALL", "C"}, {"LANG", "en_US.UTF-8"}}, false},  // LC_ALL decides
+      {{{"LC_ALL", ""}, {"LANG", "C.UTF-8"}}, true},        // an empty one does not
+      {{{"LANG", "en_US.ISO-8859-1"}}, false},
+      {{}, false},                                          // the C locale
+  };
+  for (const auto& [env, utf8] : cases) {
+    const bool got = LocaleIsUtf8([&env](const char* name) -> const char* {
+      const auto it = env.find(name);
+      return it == env.end() ? nullptr : it->second.c_str();
+    });
+    EXPECT_EQ(got, utf8) << (env.empty() ? "no locale" : env.begin()->second);
+  }
 }
 
 TEST(TerminalRenderer, ColoursMapBlueAndRedAndKeepSixteenBackgroundsApart) {
@@ -123,6 +171,12 @@ TEST(TerminalRenderer, SmallTerminalShowsWhatFitsAndTheSizeNeeded) {
   // Nothing is drawn past the terminal's last column.
   EXPECT_EQ(out.find(";81H"), std::string::npos);
 
+  // However narrow the terminal, the size needed is read whole.
+  for (const int cols : {60, 40, 20, 12, 5}) {
+    r.SetTerminalSize(24, cols);
+    EXPECT_NE(Frame(r, c).find("90x35"), std::string::npos) << cols << " columns";
+  }
+
   // Once the terminal is large enough the notice gives way to the console.
   c.PutText(35, 1, 7, 0, "last console line");
   r.SetTerminalSize(35, 90);
@@ -159,7 +213,8 @@ TEST(TerminalRenderer, ResizedTerminalIsPaintedAgain) {
 }
 
 // Just enough of a terminal to replay what the renderer sends: cursor addressing,
-// forward moves, the colour codes, and UTF-8 text with auto-wrap off.
+// forward moves, the colour codes, UTF-8 text with auto-wrap off, and xterm's switch
+// into and out of the line-drawing set (a glyph drawn in it reads "acs:" + character).
 class TerminalModel {
  public:
   TerminalModel(int rows, int cols)
@@ -170,6 +225,11 @@ class TerminalModel {
     while (i < bytes.size()) {
       if (bytes[i] == '\x1b' && i + 1 < bytes.size() && bytes[i + 1] == ']') {
         i = bytes.find('\a', i) + 1;  // a title
+        continue;
+      }
+      if (bytes[i] == '\x1b' && i + 2 < bytes.size() && bytes[i + 1] == '(') {
+        line_drawing_ = bytes[i + 2] == '0';
+        i += 3;
         continue;
       }
       if (bytes[i] == '\x1b') {
@@ -183,7 +243,7 @@ class TerminalModel {
       const auto lead = static_cast<unsigned char>(bytes[i]);
       if (lead >= 0xF0) len = 4; else if (lead >= 0xE0) len = 3; else if (lead >= 0xC0) len = 2;
       const int at = row_ * cols_ + col_;
-      glyphs_[at] = std::string(bytes.substr(i, len));
+      glyphs_[at] = (line_drawing_ ? "acs:" : "") + std::string(bytes.substr(i, len));
       colours_[at] = fg_ + 16 * bg_;
       if (col_ + 1 < cols_) ++col_;
       i += len;
@@ -226,12 +286,17 @@ class TerminalModel {
   int col_ = 0;
   int fg_ = -1;
   int bg_ = -1;
+  bool line_drawing_ = false;
 };
 
 TEST(TerminalRenderer, TerminalShowsTheConsoleAfterAnySeriesOfChanges) {
+  for (const bool utf8 : {true, false}) {
+  const TerminalGlyphs glyphs =
+      utf8 ? TerminalGlyphs::Utf8() : TerminalGlyphs::OneByte(kXtermPairs, "\x1b(0", "\x1b(B");
   std::mt19937 rng(99);
   Console c(12, 30);
   TerminalRenderer r;
+  r.SetGlyphs(glyphs);
   r.SetTerminalSize(12, 30);
   TerminalModel term(12, 30);
   for (int frame = 0; frame < 300; ++frame) {
@@ -243,20 +308,24 @@ TEST(TerminalRenderer, TerminalShowsTheConsoleAfterAnySeriesOfChanges) {
       const int row = 1 + static_cast<int>(rng() % 12);
       const int col = 1 + static_cast<int>(rng() % 30);
       c.WriteChars(row, col, run);
-      c.FillAttribute(row, col, static_cast<int>(run.size()), static_cast<int>(rng() % 256));
+      // Mostly one colour, so unchanged cells between changes may be rewritten.
+      const int attr = rng() % 4 == 0 ? static_cast<int>(rng() % 256) : 0x07;
+      c.FillAttribute(row, col, static_cast<int>(run.size()), attr);
     }
     c.Locate(1 + static_cast<int>(rng() % 12), 1 + static_cast<int>(rng() % 30));
     term.Apply(Frame(r, c));
     for (int row = 1; row <= 12; ++row) {
       for (int col = 1; col <= 30; ++col) {
         const console::Cell cell = c.AtDisplayed(row, col);
-        ASSERT_EQ(term.Glyph(row - 1, col - 1), cp437::Glyph(cell.ch))
-            << "frame " << frame << " at " << row << "," << col;
+        const TerminalGlyph& glyph = glyphs[cell.ch];
+        ASSERT_EQ(term.Glyph(row - 1, col - 1), (glyph.line_drawing ? "acs:" : "") + glyph.bytes)
+            << "frame " << frame << " at " << row << "," << col << (utf8 ? "" : " (one byte)");
         ASSERT_EQ(term.Colours(row - 1, col - 1),
                   AnsiColour(cell.attr & 15) + 16 * AnsiColour(cell.attr >> 4))
             << "frame " << frame << " at " << row << "," << col;
       }
     }
+  }
   }
 }
 

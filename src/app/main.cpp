@@ -53,11 +53,18 @@ int RunReplay(const std::string& script_path, const std::string& dump_dir) {
 }
 
 int RunTerminal() {
-  tessella::app::Session session([](const tessella::console::Console& console) {
-    return std::make_unique<tessella::platform::TerminalHost>(console,
-                                                              tessella::app::ClipboardPath());
-  });
-  return session.Run();
+  // The session (and with it the terminal's modes) is gone before the message is
+  // written, so the user reads it in the shell's own screen.
+  try {
+    tessella::app::Session session([](const tessella::console::Console& console) {
+      return std::make_unique<tessella::platform::TerminalHost>(console,
+                                                                tessella::app::ClipboardPath());
+    });
+    return session.Run();
+  } catch (const std::exception& e) {
+    std::cerr << "tessella: " << e.what() << "\n";
+    return 1;
+  }
 }
 
 }  // namespace

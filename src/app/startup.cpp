@@ -5,8 +5,12 @@
 namespace tessella::app {
 namespace {
 
+// A terminal that stays smaller than the size asked for gets a console of its own
+// size, so the toolbar line and every command are on screen.
 void SizeConsole(core::Editor& ed, int rows, int cols) {
-  if (ed.host.RequestSize(rows, cols)) ed.console.SetSize(rows, cols);
+  if (!ed.host.RequestSize(rows, cols)) return;
+  const ports::ConsoleSize fit = ed.host.FitSize(rows, cols);
+  ed.console.SetSize(fit.rows, fit.cols);
 }
 
 }  // namespace
@@ -17,6 +21,7 @@ void StartUp(core::Editor& ed) {
   con.SetColor(1, 15);
   con.Clear();
   ui::DrawPicture(con, "title");
+  con.SetCursorVisible(false);  // no cursor blinking on the picture's corner
   ed.input.SetMouseMode(console::MouseMode::kStandard);
   ed.Pause(100);
   ed.lines = core::LineDrawing{};

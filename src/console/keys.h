@@ -39,6 +39,8 @@ inline constexpr int kF9 = Scan(0x43);
 inline constexpr int kF10 = Scan(0x44);
 inline constexpr int kF11 = Scan(0x57);
 inline constexpr int kF12 = Scan(0x58);
+// Shift-F10, and the Menu key, which front ends deliver as Shift-F10.
+inline constexpr int kShiftF10 = Scan(0x5D);
 
 // Alt+letter: the letter key's scan code * 256.
 inline constexpr int kAltQ = Scan(0x10);

@@ -1,6 +1,6 @@
 #include "platform/clipboard_file.h"
 
-#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -8,44 +8,47 @@
 #include <filesystem>
 #include <system_error>
 
-namespace tessella::platform {
+#include "platform/atomic_file.h"
 
-std::string WriteClipboardFile(const std::string& path, std::string_view bytes) {
+namespace tessella::platform {
+namespace {
+
+constexpr mode_t kPrivateFile = 0600;
+constexpr mode_t kPrivateFolder = 0700;
+
+// Makes sure the folder exists and is the user's own. Returns what is wrong, if
+// anything.
+std::string PrepareFolder(const std::filesystem::path& folder) {
   namespace fs = std::filesystem;
-  const fs::path target(path);
-  std::error_code ec;
-  if (target.has_parent_path()) {
-    fs::create_directories(target.parent_path(), ec);
-    if (ec) return "cannot create " + target.parent_path().string() + ": " + ec.message();
-  }
-  const std::string temp = path + ".tmp" + std::to_string(getpid());
-  const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return "cannot write " + temp + ": " + std::strerror(errno);
-  const char* data = bytes.data();
-  std::size_t left = bytes.size();
-  while (left > 0) {
-    const ssize_t n = write(fd, data, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const std::string error = std::strerror(errno);
-      close(fd);
-      unlink(temp.c_str());
-      return "cannot write " + temp + ": " + error;
+  struct stat st {};
+  if (stat(folder.c_str(), &st) != 0) {
+    if (errno != ENOENT) return "cannot use " + folder.string() + ": " + std::strerror(errno);
+    std::error_code ec;
+    if (folder.has_parent_path()) fs::create_directories(folder.parent_path(), ec);
+    if (ec) return "cannot create " + folder.parent_path().string() + ": " + ec.message();
+    if (mkdir(folder.c_str(), kPrivateFolder) != 0 && errno != EEXIST) {
+      return "cannot create " + folder.string() + ": " + std::strerror(errno);
     }
-    data += n;
-    left -= static_cast<std::size_t>(n);
+    if (stat(folder.c_str(), &st) != 0) {
+      return "cannot use " + folder.string() + ": " + std::strerror(errno);
+    }
   }
-  if (close(fd) != 0) {
-    const std::string error = std::strerror(errno);
-    unlink(temp.c_str());
-    return "cannot write " + temp + ": " + error;
-  }
-  if (rename(temp.c_str(), path.c_str()) != 0) {
-    const std::string error = std::strerror(errno);
-    unlink(temp.c_str());
-    return "cannot replace " + path + ": " + error;
+  if (!S_ISDIR(st.st_mode)) return "cannot use " + folder.string() + ": not a folder";
+  if (st.st_uid != geteuid()) {
+    return "will not keep the clipboard in " + folder.string() +
+           ": the folder belongs to another user";
   }
   return {};
+}
+
+}  // namespace
+
+std::string WriteClipboardFile(const std::string& path, std::string_view bytes) {
+  const std::filesystem::path target(path);
+  const std::filesystem::path folder =
+      target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+  if (std::string problem = PrepareFolder(folder); !problem.empty()) return problem;
+  return WriteFileAtomically(target, bytes, kPrivateFile);
 }
 
 }  // namespace tessella::platform

@@ -33,7 +33,8 @@ constexpr std::array kKeyNames = {
     KeyName{"F6", {0, 0x40}},         KeyName{"F7", {0, 0x41}},
     KeyName{"F8", {0, 0x42}},         KeyName{"F9", {0, 0x43}},
     KeyName{"F10", {0, 0x44}},        KeyName{"F11", {0, 0x57}},
-    KeyName{"F12", {0, 0x58}},
+    KeyName{"F12", {0, 0x58}},        KeyName{"Shift-F10", {0, 0x5D}},
+    KeyName{"Menu", {0, 0x5D}},
 };
 
 std::optional<int> ParseInt(std::string_view text) {

@@ -7,18 +7,34 @@
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
+#include <string>
 
 namespace tessella::platform {
 namespace {
 
-constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
-constexpr int kFatalSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+// Signals whose default action ends the program, besides the faults. SIGKILL and
+// SIGSTOP cannot be caught; the real-time signals are added at run time.
+constexpr int kEndingSignals[] = {
+    SIGHUP, SIGINT, SIGQUIT, SIGPIPE, SIGALRM, SIGTERM, SIGUSR1, SIGUSR2,
+    SIGIO,  SIGPROF, SIGVTALRM, SIGXCPU, SIGXFSZ,
+#ifdef SIGSTKFLT
+    SIGSTKFLT,
+#endif
+#ifdef SIGPWR
+    SIGPWR,
+#endif
+};
+constexpr int kFatalSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGTRAP, SIGSYS};
 constexpr std::size_t kMaxReset = 512;
+
+constexpr char kResizedByte = 'W';
+constexpr char kContinuedByte = 'C';
 
 // The program's only global mutable state, and the reason for it: a signal handler
 // gets no argument, so what it restores must be where it can find it. It is written
-// only while no handler is installed (before installing, after removing) and read
-// only by the handlers and RestoreTerminal, so no handler ever sees it half-written.
+// only while no handler can run (before installing, after removing, or with the
+// handled signals blocked) and read only by the handlers and RestoreTerminal, so no
+// handler ever sees it half-written.
 struct SignalState {
   bool in_use = false;
   int tty_fd = -1;
@@ -48,22 +64,61 @@ void Restore() {
   tcsetattr(g_state.tty_fd, TCSAFLUSH, &g_state.saved);
 }
 
-void OnEndingSignal(int sig) {
-  Restore();
-  // End the way the signal would have ended the program, so the parent sees it.
+void SetDefault(int sig) {
   struct sigaction dfl {};
   dfl.sa_handler = SIG_DFL;
   sigemptyset(&dfl.sa_mask);
   sigaction(sig, &dfl, nullptr);
+}
+
+void OnEndingSignal(int sig) {
+  Restore();
+  // End the way the signal would have ended the program, so the parent sees it.
+  SetDefault(sig);
   raise(sig);  // delivered when this handler returns, since the signal is blocked here
 }
 
-void OnResize(int) {
+void Wake(char byte) {
   const int saved_errno = errno;
-  const char byte = 1;
-  // A full pipe already says "resized", so a failed write loses nothing.
+  // A full pipe already holds this news, so a failed write loses nothing.
   [[maybe_unused]] const ssize_t n = write(g_state.pipe_write, &byte, 1);
   errno = saved_errno;
+}
+
+void OnResize(int) { Wake(kResizedByte); }
+void OnContinue(int) { Wake(kContinuedByte); }
+
+void OnStop(int sig) {
+  const int saved_errno = errno;
+  Restore();
+  // Stop as the default action would: the shell sees a stopped job.
+  SetDefault(sig);
+  sigset_t unblock;
+  sigemptyset(&unblock);
+  sigaddset(&unblock, sig);
+  sigset_t before;
+  sigprocmask(SIG_UNBLOCK, &unblock, &before);
+  raise(sig);
+  // Continued: SIGCONT has woken the host, which puts the terminal back.
+  sigprocmask(SIG_SETMASK, &before, nullptr);
+  struct sigaction again {};
+  again.sa_handler = OnStop;
+  sigemptyset(&again.sa_mask);
+  again.sa_flags = SA_RESTART;
+  sigaction(sig, &again, nullptr);
+  errno = saved_errno;
+}
+
+// Calls f(signal, handler, flags) for every signal this module handles.
+template <typename F>
+void ForEachHandled(F f) {
+  for (const int sig : kEndingSignals) f(sig, OnEndingSignal, 0);
+  for (int sig = SIGRTMIN; sig <= SIGRTMAX; ++sig) f(sig, OnEndingSignal, 0);
+  // SA_RESETHAND: if restoring faults again, the second fault ends the program.
+  for (const int sig : kFatalSignals) f(sig, OnEndingSignal, SA_RESETHAND);
+  f(SIGTSTP, OnStop, SA_RESTART);
+  f(SIGCONT, OnContinue, SA_RESTART);
+  f(SIGWINCH, OnResize, SA_RESTART);
 }
 
 void Install(int sig, void (*handler)(int), int flags) {
@@ -76,7 +131,11 @@ void Install(int sig, void (*handler)(int), int flags) {
   }
 }
 
-void PutBack(int sig) { sigaction(sig, &g_state.previous[sig], nullptr); }
+void PutBackAll() {
+  ForEachHandled([](int sig, void (*)(int), int) {
+    sigaction(sig, &g_state.previous[sig], nullptr);
+  });
+}
 
 void ClosePipe() {
   if (g_state.pipe_read >= 0) close(g_state.pipe_read);
@@ -91,7 +150,7 @@ TerminalSignals::TerminalSignals(int tty_fd, const termios& saved, std::string_v
   if (reset.size() > kMaxReset) throw std::runtime_error("terminal reset string too long");
   int fds[2];
   if (pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0) {
-    throw std::runtime_error(std::string("cannot create the resize pipe: ") + strerror(errno));
+    throw std::runtime_error(std::string("cannot create the signal pipe: ") + strerror(errno));
   }
   g_state.in_use = true;
   g_state.tty_fd = tty_fd;
@@ -101,35 +160,46 @@ TerminalSignals::TerminalSignals(int tty_fd, const termios& saved, std::string_v
   g_state.pipe_read = fds[0];
   g_state.pipe_write = fds[1];
   try {
-    for (const int sig : kEndingSignals) Install(sig, OnEndingSignal, 0);
-    // SA_RESETHAND: if restoring faults again, the second fault ends the program.
-    for (const int sig : kFatalSignals) Install(sig, OnEndingSignal, SA_RESETHAND);
-    Install(SIGWINCH, OnResize, SA_RESTART);
+    ForEachHandled(Install);
   } catch (...) {
-    for (const int sig : kEndingSignals) PutBack(sig);
-    for (const int sig : kFatalSignals) PutBack(sig);
-    PutBack(SIGWINCH);
+    PutBackAll();
     ClosePipe();
-    g_state.in_use = false;
+    g_state = SignalState{};
     throw;
   }
 }
 
 TerminalSignals::~TerminalSignals() {
-  for (const int sig : kEndingSignals) PutBack(sig);
-  for (const int sig : kFatalSignals) PutBack(sig);
-  PutBack(SIGWINCH);
+  PutBackAll();
   ClosePipe();
   g_state = SignalState{};
 }
 
-int TerminalSignals::resize_fd() const { return g_state.pipe_read; }
+void TerminalSignals::SetReset(std::string_view reset) {
+  if (reset.size() > kMaxReset) throw std::runtime_error("terminal reset string too long");
+  sigset_t handled;
+  sigemptyset(&handled);
+  ForEachHandled([&handled](int sig, void (*)(int), int) { sigaddset(&handled, sig); });
+  sigset_t before;
+  sigprocmask(SIG_BLOCK, &handled, &before);
+  std::memcpy(g_state.reset, reset.data(), reset.size());
+  g_state.reset_size = reset.size();
+  sigprocmask(SIG_SETMASK, &before, nullptr);
+}
 
-bool TerminalSignals::DrainResize() const {
-  bool resized = false;
+int TerminalSignals::wake_fd() const { return g_state.pipe_read; }
+
+SignalEvents TerminalSignals::Drain() const {
+  SignalEvents events;
   char buf[64];
-  while (read(g_state.pipe_read, buf, sizeof buf) > 0) resized = true;
-  return resized;
+  ssize_t n = 0;
+  while ((n = read(g_state.pipe_read, buf, sizeof buf)) > 0) {
+    for (ssize_t i = 0; i < n; ++i) {
+      if (buf[i] == kResizedByte) events.resized = true;
+      if (buf[i] == kContinuedByte) events.continued = true;
+    }
+  }
+  return events;
 }
 
 void TerminalSignals::RestoreTerminal() const { Restore(); }

@@ -14,6 +14,7 @@
 #include "platform/console_fit.h"
 #include "platform/clipboard_file.h"
 #include "platform/signals.h"
+#include "platform/terminal_glyphs.h"
 
 namespace tessella::platform {
 namespace {
@@ -21,6 +22,9 @@ namespace {
 // The clipboard programs return as soon as they have the bytes; one that hangs must
 // not hang the editor.
 constexpr int kClipboardTimeoutMs = 2000;
+// How long a size request may take. xterm answers within a few tens of milliseconds;
+// terminals that ignore the request (tmux, most others) never answer.
+constexpr int kResizeWaitMs = 250;
 
 Millis Now() {
   return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -28,16 +32,13 @@ Millis Now() {
       .count();
 }
 
-// The terminal's size, or the console's when the terminal does not say.
-void TerminalSize(int fd, const console::Console& console, int& rows, int& cols) {
+// The terminal's size, or `otherwise` when the terminal does not say.
+ports::ConsoleSize TerminalSize(int fd, ports::ConsoleSize otherwise) {
   winsize ws{};
   if (ioctl(fd, TIOCGWINSZ, &ws) == 0 && ws.ws_row > 0 && ws.ws_col > 0) {
-    rows = ws.ws_row;
-    cols = ws.ws_col;
-  } else {
-    rows = console.rows();
-    cols = console.cols();
+    return {ws.ws_row, ws.ws_col};
   }
+  return otherwise;
 }
 
 }  // namespace
@@ -48,17 +49,30 @@ TerminalHost::TerminalHost(const console::Console& console, std::string clipboar
       in_fd_(STDIN_FILENO),
       out_fd_(STDOUT_FILENO) {
   if (!isatty(in_fd_) || !isatty(out_fd_) || tcgetattr(in_fd_, &saved_) != 0) {
-    throw std::runtime_error("Tessella needs a terminal for its standard input and output");
+    throw std::runtime_error(
+        "standard input and output must be a terminal "
+        "(without one, run a script: tessella --replay SCRIPT --dump DIR)");
   }
   strings_ = LoadTerminalStrings(out_fd_);
-  signals_ = std::make_unique<TerminalSignals>(out_fd_, saved_, strings_.leave);
-  const termios raw = RawModes(saved_);
-  tcsetattr(in_fd_, TCSAFLUSH, &raw);
-  Write(strings_.enter + ResizeRequest(console_.rows(), console_.cols()));
-  int rows = 0;
-  int cols = 0;
-  TerminalSize(out_fd_, console_, rows, cols);
-  renderer_.SetTerminalSize(rows, cols);
+  if (!strings_.cursor_addressing) {
+    const char* term = std::getenv("TERM");
+    throw std::runtime_error("the terminal TERM=" + std::string(term ? term : "") +
+                             " cannot place the cursor; Tessella needs one that can, "
+                             "such as xterm, tmux or the Linux console");
+  }
+  enter_ = strings_.enter;
+  leave_ = strings_.leave;
+  if (!LocaleIsUtf8([](const char* name) { return std::getenv(name); })) {
+    renderer_.SetGlyphs(TerminalGlyphs::OneByte(
+        strings_.line_drawing_pairs, strings_.line_drawing_on, strings_.line_drawing_off));
+    enter_ += strings_.line_drawing_enable;
+  }
+  raw_ = RawModes(saved_);
+  original_size_ = TerminalSize(out_fd_, {console_.rows(), console_.cols()});
+  signals_ = std::make_unique<TerminalSignals>(out_fd_, saved_, LeaveString());
+  tcsetattr(in_fd_, TCSAFLUSH, &raw_);
+  Write(enter_);
+  renderer_.SetTerminalSize(original_size_.rows, original_size_.cols);
 }
 
 TerminalHost::~TerminalHost() { Finish(); }
@@ -66,11 +80,19 @@ TerminalHost::~TerminalHost() { Finish(); }
 void TerminalHost::Finish() {
   if (finished_) return;
   finished_ = true;
-  signals_->RestoreTerminal();
+  if (!in_background_) signals_->RestoreTerminal();
   signals_.reset();
 }
 
+std::string TerminalHost::LeaveString() const {
+  std::string leave = leave_;
+  if (resized_window_) leave += ResizeRequest(original_size_.rows, original_size_.cols);
+  return leave;
+}
+
 void TerminalHost::Write(std::string_view bytes) {
+  // A job continued in the background leaves the terminal to the shell.
+  if (in_background_) return;
   while (!bytes.empty()) {
     const ssize_t n = write(out_fd_, bytes.data(), bytes.size());
     if (n < 0) {
@@ -82,23 +104,67 @@ void TerminalHost::Write(std::string_view bytes) {
 }
 
 void TerminalHost::Render() {
-  if (finished_) return;
+  if (finished_ || in_background_) return;
   frame_.clear();
   renderer_.Render(TerminalFrame::Of(console_), frame_);
   if (!frame_.empty()) Write(frame_);
 }
 
-void TerminalHost::FollowResize() {
-  if (finished_ || !signals_->DrainResize()) return;
-  int rows = 0;
-  int cols = 0;
-  TerminalSize(out_fd_, console_, rows, cols);
-  renderer_.SetTerminalSize(rows, cols);
+bool TerminalHost::FollowResize() {
+  const ports::ConsoleSize shown{renderer_.terminal_rows(), renderer_.terminal_cols()};
+  const ports::ConsoleSize now = TerminalSize(out_fd_, shown);
+  // A SIGWINCH that changes nothing costs nothing: the picture stands as it is.
+  if (now == shown) return false;
+  renderer_.SetTerminalSize(now.rows, now.cols);
+  return true;
+}
+
+void TerminalHost::FollowSignals() {
+  if (finished_) return;
+  const SignalEvents events = signals_->Drain();
+  if (events.continued) Resume();
+  // The user moved the window: a size asked for before may be asked for again.
+  if (events.resized && FollowResize()) requested_size_ = {};
+}
+
+void TerminalHost::Resume() {
+  // Continued in the background (kill -CONT, bg): the terminal stays the shell's
+  // until the job is brought back (fg sends SIGCONT again).
+  in_background_ = tcgetpgrp(in_fd_) != getpgrp();
+  if (in_background_) return;
+  tcsetattr(in_fd_, TCSAFLUSH, &raw_);
+  std::string again = enter_;
+  if (tracking_) again += MouseTrackingOn();
+  // Stopping gave the window its old size back; the program's size returns with it.
+  if (resized_window_) again += ResizeRequest(asked_size_.rows, asked_size_.cols);
+  Write(again);
+  renderer_.Invalidate();
+  FollowResize();
+}
+
+void TerminalHost::AwaitResize(int rows, int cols) {
+  const ports::ConsoleSize before{renderer_.terminal_rows(), renderer_.terminal_cols()};
+  const Millis end = Now() + kResizeWaitMs;
+  for (Millis left = end - Now(); left > 0; left = end - Now()) {
+    pollfd wake{signals_->wake_fd(), POLLIN, 0};
+    if (poll(&wake, 1, static_cast<int>(left)) <= 0) continue;
+    const SignalEvents events = signals_->Drain();
+    if (events.continued) Resume();
+    if (events.resized) FollowResize();
+    if (renderer_.terminal_rows() == rows && renderer_.terminal_cols() == cols) break;
+  }
+  const ports::ConsoleSize after{renderer_.terminal_rows(), renderer_.terminal_cols()};
+  if (after != before && !resized_window_) {
+    // The terminal takes size requests: it gets its own size back at the end, and
+    // from any signal that ends the program.
+    resized_window_ = true;
+    signals_->SetReset(LeaveString());
+  }
 }
 
 void TerminalHost::Pump(int timeout_ms) {
   if (finished_) return;
-  pollfd fds[2] = {{in_fd_, POLLIN, 0}, {signals_->resize_fd(), POLLIN, 0}};
+  pollfd fds[2] = {{in_fd_, POLLIN, 0}, {signals_->wake_fd(), POLLIN, 0}};
   const int ready = poll(fds, 2, timeout_ms);
   if (ready < 0) {
     if (errno != EINTR) throw std::runtime_error("cannot read the terminal");
@@ -120,7 +186,7 @@ void TerminalHost::Pump(int timeout_ms) {
     throw ports::SessionEnd{1};
   }
   decoder_.Flush(Now());
-  FollowResize();
+  FollowSignals();
 }
 
 std::optional<console::InputRecord> TerminalHost::NextRecord() {
@@ -162,13 +228,13 @@ void TerminalHost::Sleep(int milliseconds) {
     return;
   }
   Render();
-  // Input that arrives meanwhile stays in the terminal's queue; only a resize is
-  // followed, so the picture is right when the pause ends.
+  // Input that arrives meanwhile stays in the terminal's queue; only a resize or a
+  // return from a stop is followed, so the picture is right when the pause ends.
   const Millis end = Now() + std::max(milliseconds, 0);
   for (Millis left = end - Now(); left > 0; left = end - Now()) {
-    pollfd resize{signals_->resize_fd(), POLLIN, 0};
-    if (poll(&resize, 1, static_cast<int>(left)) > 0) {
-      FollowResize();
+    pollfd wake{signals_->wake_fd(), POLLIN, 0};
+    if (poll(&wake, 1, static_cast<int>(left)) > 0) {
+      FollowSignals();
       Render();
     }
   }
@@ -195,8 +261,26 @@ void TerminalHost::SetMouseTracking(bool on) {
 
 bool TerminalHost::RequestSize(int rows, int cols) {
   if (!ports::ConsoleSizeIsUsable(rows, cols)) return false;
-  if (!finished_) Write(ResizeRequest(rows, cols));
+  if (finished_) return true;
+  const ports::ConsoleSize wanted{rows, cols};
+  asked_size_ = wanted;
+  FollowSignals();
+  // Nothing to ask of a terminal that has this size, or that was asked already and
+  // has not moved since.
+  if (wanted == ports::ConsoleSize{renderer_.terminal_rows(), renderer_.terminal_cols()} ||
+      wanted == requested_size_) {
+    return true;
+  }
+  requested_size_ = wanted;
+  Write(ResizeRequest(rows, cols));
+  AwaitResize(rows, cols);
   return true;
+}
+
+ports::ConsoleSize TerminalHost::FitSize(int rows, int cols) {
+  if (finished_) return {rows, cols};
+  return {std::clamp(std::min(rows, renderer_.terminal_rows()), ports::kMinConsoleRows, ports::kMaxConsoleRows),
+          std::clamp(std::min(cols, renderer_.terminal_cols()), ports::kMinConsoleCols, ports::kMaxConsoleCols)};
 }
 
 }  // namespace tessella::platform

@@ -4,7 +4,11 @@
 //
 // The constructor puts the terminal into the program's modes (raw input, alternate
 // screen, keypad mode, mouse button reports) and Finish() or the destructor puts it
-// back, as do SIGINT, SIGTERM, SIGHUP and fatal signals. Only one may exist at a time.
+// back, as does every signal that ends the program. SIGTSTP gives the terminal back
+// to the shell until SIGCONT. Only one may exist at a time.
+//
+// In a UTF-8 locale glyphs are sent as UTF-8; otherwise as one character each, lines
+// and boxes in the terminal's line-drawing set.
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,7 +27,8 @@ class TerminalSignals;
 
 class TerminalHost final : public ports::Host {
  public:
-  // Throws std::runtime_error when standard input or output is not a terminal.
+  // Throws std::runtime_error, with a message for the user, when standard input or
+  // output is not a terminal or the terminal cannot place the cursor (TERM=dumb).
   // clipboard_file is where every clipboard hand-off is kept.
   TerminalHost(const console::Console& console, std::string clipboard_file);
   ~TerminalHost() override;
@@ -37,6 +42,7 @@ class TerminalHost final : public ports::Host {
   void SetClipboard(std::string_view bytes) override;
   void SetMouseTracking(bool on) override;
   bool RequestSize(int rows, int cols) override;
+  ports::ConsoleSize FitSize(int rows, int cols) override;
   void Finish() override;
 
   // Why the last clipboard hand-off could not be kept in the file; empty when it was.
@@ -49,7 +55,17 @@ class TerminalHost final : public ports::Host {
   // Reads what the terminal sent, waiting at most timeout_ms (-1: until something
   // happens). Also follows a window resize.
   void Pump(int timeout_ms);
-  void FollowResize();
+  // Acts on SIGWINCH and SIGCONT.
+  void FollowSignals();
+  // Reads the terminal's size; a change is painted afresh. True when it changed.
+  bool FollowResize();
+  // Back from a stop: the program's modes again and the whole picture.
+  void Resume();
+  // Waits a little for the terminal to take a size request.
+  void AwaitResize(int rows, int cols);
+  // What puts the terminal back: the modes, and the window's size where the program
+  // changed it.
+  std::string LeaveString() const;
   void Write(std::string_view bytes);
 
   const console::Console& console_;
@@ -58,7 +74,15 @@ class TerminalHost final : public ports::Host {
   int in_fd_;
   int out_fd_;
   termios saved_{};
+  termios raw_{};
   TerminalStrings strings_;
+  std::string enter_;  // strings_.enter and what the glyphs need
+  std::string leave_;
+  ports::ConsoleSize original_size_;   // the window's size before the program started
+  ports::ConsoleSize requested_size_;  // the last size request not yet overtaken by a resize
+  ports::ConsoleSize asked_size_;      // the last size the program asked for
+  bool resized_window_ = false;  // a size request was honoured
+  bool in_background_ = false;   // continued while the shell has the terminal
   std::unique_ptr<TerminalSignals> signals_;
   TerminalRenderer renderer_;
   TerminalInputDecoder decoder_;

@@ -37,8 +37,12 @@ constexpr std::uint8_t kScanIns = 0x52;
 constexpr std::uint8_t kScanDel = 0x53;
 constexpr std::uint8_t kScanF1 = 0x3B;
 constexpr std::uint8_t kScanF6 = 0x40;
+constexpr std::uint8_t kScanF10 = 0x44;
 constexpr std::uint8_t kScanF11 = 0x57;
 constexpr std::uint8_t kScanF12 = 0x58;
+// Shift-F10 on the PC keyboard. The Menu key, the keyboard's right click, gives the
+// same code, since both open the menu bar.
+constexpr std::uint8_t kScanShiftF10 = 0x5D;
 
 // Scan code of the US-layout key that types a printable ASCII character (shifted or
 // not). Letters come from keys::LetterScanCode so the Alt rule sees the same codes.
@@ -89,6 +93,9 @@ std::uint8_t TildeKeyScan(int number) {
       return static_cast<std::uint8_t>(kScanF6 + (number - 17));
     case 23: return kScanF11;
     case 24: return kScanF12;
+    // The Menu key (xterm, VTE, rxvt), and Shift-F10 as rxvt and the Linux console
+    // number it (F20).
+    case 29: case 34: return kScanShiftF10;
     default: return 0;
   }
 }
@@ -127,6 +134,7 @@ char KeypadChar(char final) {
 
 // xterm encodes modifiers as 1 + (shift 1 | alt 2 | ctrl 4 | meta 8).
 bool ModifierHasAlt(int modifier) { return modifier > 1 && (((modifier - 1) & (2 | 8)) != 0); }
+bool ModifierHasShift(int modifier) { return modifier > 1 && ((modifier - 1) & 1) != 0; }
 
 // Numeric parameters of a CSI sequence; an empty field is -1.
 std::vector<int> SplitParams(std::string_view params) {
@@ -293,7 +301,11 @@ std::size_t TerminalInputDecoder::DecodeCsi(std::string_view in, bool final) {
   const bool alt = ModifierHasAlt(modifier);
   switch (last) {
     case '~': case '$': case '^': case '@':
-      if (const std::uint8_t scan = TildeKeyScan(p[0])) PushKey(0, scan, alt);
+      if (std::uint8_t scan = TildeKeyScan(p[0])) {
+        // xterm marks Shift with its modifier, rxvt with the final '$'.
+        if (scan == kScanF10 && (ModifierHasShift(modifier) || last == '$')) scan = kScanShiftF10;
+        PushKey(0, scan, alt);
+      }
       return used;
     case 'Z':
       PushKey(0, kScanTab);  // Shift+Tab

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
-#include "console/cp437.h"
 #include "platform/terminal_sgr.h"
 
 namespace tessella::platform {
@@ -22,6 +22,22 @@ constexpr std::uint8_t kNoticeAttr = 0x4F;  // bright white on red
 constexpr int kMaxRewrite = 3;
 
 void AppendNumber(std::string& out, int n) { out += std::to_string(n); }
+
+// The longest wording of the size notice that fits the terminal's width.
+std::string SizeNotice(int term_rows, int term_cols, int rows, int cols) {
+  const std::string have = std::to_string(term_cols) + "x" + std::to_string(term_rows);
+  const std::string need = std::to_string(cols) + "x" + std::to_string(rows);
+  const std::string wordings[] = {
+      " Terminal " + have + " is too small: Tessella needs " + need + " (columns x rows) ",
+      " Terminal " + have + " is too small: Tessella needs " + need + " ",
+      " Tessella needs " + need + " ",
+      " Needs " + need + " ",
+  };
+  for (const std::string& notice : wordings) {
+    if (static_cast<int>(notice.size()) <= term_cols) return notice;
+  }
+  return need;
+}
 
 }  // namespace
 
@@ -45,8 +61,14 @@ void TerminalRenderer::SetTerminalSize(int rows, int cols) {
   Invalidate();
 }
 
+void TerminalRenderer::SetGlyphs(TerminalGlyphs glyphs) {
+  glyphs_ = std::move(glyphs);
+  Invalidate();
+}
+
 void TerminalRenderer::Invalidate() {
   shadow_.assign(static_cast<std::size_t>(term_rows_) * term_cols_, kUnknown);
+  line_drawing_ = false;
   at_row_ = at_col_ = -1;
   attr_ = -1;
   cursor_on_ = -1;
@@ -73,10 +95,7 @@ void TerminalRenderer::Compose(const TerminalFrame& frame) {
   }
   if (fits || term_rows_ == 0) return;
   // The console does not fit: the last line says what size it needs.
-  const std::string notice = " Terminal " + std::to_string(term_cols_) + "x" +
-                             std::to_string(term_rows_) + " is too small: Tessella needs " +
-                             std::to_string(frame.cols) + "x" + std::to_string(frame.rows) +
-                             " (columns x rows) ";
+  const std::string notice = SizeNotice(term_rows_, term_cols_, frame.rows, frame.cols);
   Cell* line = &wanted_[static_cast<std::size_t>(term_rows_ - 1) * term_cols_];
   for (int c = 0; c < term_cols_; ++c) {
     const std::uint8_t ch =
@@ -90,7 +109,7 @@ void TerminalRenderer::Render(const TerminalFrame& frame, std::string& out) {
   if (title_ != frame.title) {
     title_ = std::string(frame.title);
     out += "\x1b]2;";
-    out += cp437::ToUtf8(frame.title);
+    out += glyphs_.Text(frame.title);
     out += '\a';
   }
   Compose(frame);
@@ -109,13 +128,22 @@ void TerminalRenderer::PutCell(int row, int col, std::string& out) {
   const std::size_t i = static_cast<std::size_t>(row) * term_cols_ + col;
   const Cell cell = wanted_[i];
   SetAttribute(cell.attr, out);
-  out += cp437::Glyph(cell.ch);
+  PutGlyph(cell.ch, out);
   shadow_[i] = cell;
   // Auto-wrap is off, but a glyph in the last column still leaves the cursor in a
   // state terminals disagree on, so its place counts as unknown.
   at_row_ = row;
   at_col_ = col + 1 < term_cols_ ? col + 1 : -1;
   if (at_col_ < 0) at_row_ = -1;
+}
+
+void TerminalRenderer::PutGlyph(std::uint8_t ch, std::string& out) {
+  const TerminalGlyph& glyph = glyphs_[ch];
+  if (glyph.line_drawing != line_drawing_) {
+    out += glyph.line_drawing ? glyphs_.line_drawing_on() : glyphs_.line_drawing_off();
+    line_drawing_ = glyph.line_drawing;
+  }
+  out += glyph.bytes;
 }
 
 void TerminalRenderer::MoveTo(int row, int col, std::string& out) {
@@ -128,12 +156,14 @@ void TerminalRenderer::MoveTo(int row, int col, std::string& out) {
     std::size_t rewrite_bytes = 0;
     for (int c = at_col_; rewrite && c < col; ++c) {
       const Cell& cell = shadow_[base + c];
-      rewrite = cell == wanted_[base + c] && cell.attr == attr_;
-      rewrite_bytes += cp437::Glyph(cell.ch).size();
+      const TerminalGlyph& glyph = glyphs_[cell.ch];
+      rewrite = cell == wanted_[base + c] && cell.attr == attr_ &&
+                glyph.line_drawing == line_drawing_;
+      rewrite_bytes += glyph.bytes.size();
     }
     const std::size_t jump_bytes = gap == 1 ? 3 : 3 + std::to_string(gap).size();
     if (rewrite && rewrite_bytes <= jump_bytes) {
-      for (int c = at_col_; c < col; ++c) out += cp437::Glyph(shadow_[base + c].ch);
+      for (int c = at_col_; c < col; ++c) out += glyphs_[shadow_[base + c].ch].bytes;
     } else {
       out += "\x1b[";
       if (gap > 1) AppendNumber(out, gap);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "platform/terminal_glyphs.h"
 
 namespace tessella::platform {
 
@@ -28,6 +29,10 @@ struct TerminalFrame {
 
 class TerminalRenderer {
  public:
+  // Glyphs in UTF-8 unless told otherwise.
+  TerminalRenderer() : glyphs_(TerminalGlyphs::Utf8()) {}
+  // How glyphs are sent from now on. Forgets what the terminal shows.
+  void SetGlyphs(TerminalGlyphs glyphs);
   // The terminal's size in rows and columns. Forgets what the terminal shows, so the
   // next frame paints every cell.
   void SetTerminalSize(int rows, int cols);
@@ -51,8 +56,10 @@ class TerminalRenderer {
   void MoveTo(int row, int col, std::string& out);
   void SetAttribute(int attr, std::string& out);
   void PutCell(int row, int col, std::string& out);
+  void PutGlyph(std::uint8_t ch, std::string& out);
   void RenderCursor(const TerminalFrame& frame, int shown_rows, std::string& out);
 
+  TerminalGlyphs glyphs_;
   int term_rows_ = 0;
   int term_cols_ = 0;
   std::vector<console::Cell> wanted_;
@@ -65,6 +72,9 @@ class TerminalRenderer {
   int attr_ = -1;
   int cursor_on_ = -1;
   int cursor_shape_ = -1;
+  // The line-drawing set is on. Every way out of the program's screen switches it off,
+  // so a repaint starts with it off.
+  bool line_drawing_ = false;
   std::string title_;  // the terminal's own title stays until the console has one
 };
 

@@ -4,6 +4,9 @@
 #include <term.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <string_view>
+
 namespace tessella::platform {
 namespace {
 
@@ -13,6 +16,10 @@ constexpr const char* kXtermLeaveScreen = "\x1b[?1049l";
 constexpr const char* kXtermKeypadOn = "\x1b[?1h\x1b=";
 constexpr const char* kXtermKeypadOff = "\x1b[?1l\x1b>";
 constexpr const char* kXtermCursorNormal = "\x1b[?25h";
+constexpr const char* kXtermLineDrawingPairs =
+    "``aaffggiijjkkllmmnnooppqqrrssttuuvvwwxxyyzz{{||}}~~";
+constexpr const char* kXtermLineDrawingOn = "\x1b(0";
+constexpr const char* kXtermLineDrawingOff = "\x1b(B";
 
 // Mouse: button reports (1000) in SGR form (1006), which has no limit on the column
 // and tells which button went up.
@@ -34,12 +41,28 @@ std::string Capability(const char* name, const char* fallback, bool have_terminf
   return value;
 }
 
+// A capability only some terminals have: empty where terminfo describes the terminal
+// without it, xterm's value where terminfo does not know the terminal.
+std::string OptionalCapability(const char* name, const char* xterm_value, bool have_terminfo) {
+  if (!have_terminfo) return xterm_value;
+  const char* value = tigetstr(const_cast<char*>(name));
+  if (value == nullptr || value == reinterpret_cast<const char*>(-1)) return {};
+  return value;
+}
+
 }  // namespace
 
 TerminalStrings LoadTerminalStrings(int fd) {
   int error = 0;
   const bool have_terminfo = setupterm(nullptr, fd, &error) == OK;
   TerminalStrings s;
+  const char* term = std::getenv("TERM");
+  s.cursor_addressing = !(term != nullptr && std::string_view(term) == "dumb") &&
+                        !OptionalCapability("cup", "\x1b[%i%p1%d;%p2%dH", have_terminfo).empty();
+  s.line_drawing_pairs = OptionalCapability("acsc", kXtermLineDrawingPairs, have_terminfo);
+  s.line_drawing_on = OptionalCapability("smacs", kXtermLineDrawingOn, have_terminfo);
+  s.line_drawing_off = OptionalCapability("rmacs", kXtermLineDrawingOff, have_terminfo);
+  s.line_drawing_enable = OptionalCapability("enacs", "", have_terminfo);
   // xterm's title stack keeps the user's window title for the end (others ignore it).
   s.enter += "\x1b[22;0t";
   s.enter += Capability("smcup", kXtermEnterScreen, have_terminfo);
@@ -51,6 +74,7 @@ TerminalStrings LoadTerminalStrings(int fd) {
   // CAN first: a signal can cut a frame short inside an escape sequence, and CAN ends
   // any sequence so the reset is read from its first byte.
   s.leave += '\x18';
+  s.leave += s.line_drawing_off;
   s.leave += kMouseOff;
   s.leave += kMetaEscapeRestore;
   s.leave += "\x1b[0m\x1b[0 q\x1b[?7h";  // colours, cursor shape, auto-wrap

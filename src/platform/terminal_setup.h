@@ -16,6 +16,15 @@ namespace tessella::platform {
 struct TerminalStrings {
   std::string enter;  // alternate screen, keypad mode, no auto-wrap, mouse buttons, Alt as ESC
   std::string leave;  // undoes enter, and everything the renderer may have changed
+  // False for a terminal that cannot place the cursor (TERM=dumb, a printing
+  // terminal): the program cannot run in it.
+  bool cursor_addressing = true;
+  // The terminal's line-drawing set: pairs of (VT100 name, character to send), the
+  // strings that switch into and out of it, and the one that makes it available.
+  std::string line_drawing_pairs;
+  std::string line_drawing_on;
+  std::string line_drawing_off;
+  std::string line_drawing_enable;
 };
 
 // Strings for the terminal named by $TERM, with xterm's as the fallback for

@@ -47,6 +47,12 @@ inline bool ConsoleSizeIsUsable(int rows, int cols) {
          cols <= kMaxConsoleCols;
 }
 
+struct ConsoleSize {
+  int rows = 0;
+  int cols = 0;
+  friend bool operator==(const ConsoleSize&, const ConsoleSize&) = default;
+};
+
 class Host : public console::InputSource {
  public:
   // Shows the displayed page, then pauses.
@@ -57,6 +63,10 @@ class Host : public console::InputSource {
   // Asks the front end to show a console of this size. False when it cannot take it
   // (the caller then keeps the console as it was).
   virtual bool RequestSize(int rows, int cols) = 0;
+  // The largest console up to rows x cols that the front end shows whole, asked after
+  // RequestSize(rows, cols) was taken: a terminal that stayed smaller gives its own
+  // size (never below the usable minimum). Front ends that show any size give it all.
+  virtual ConsoleSize FitSize(int rows, int cols) { return {rows, cols}; }
   // Called once when the session ends (File, Exit, end of script).
   virtual void Finish() = 0;
 };
