@@ -17,6 +17,7 @@
 #include "app/main_loop.h"
 #include "ports/host.h"
 #include "platform/replay_script.h"
+#include "fake_file_system.h"
 #include "fake_host.h"
 
 namespace tessella::testing {
@@ -52,7 +53,8 @@ struct AreaBench {
   BenchHost screens{console};
   FakeHost& host = screens.host;
   console::Input input{host};
-  core::Editor ed{console, input, host};
+  FakeFileSystem files;
+  core::Editor ed{console, input, host, files};
 
   explicit AreaBench(int rows = 35, int cols = 90) : console(rows, cols) {
     console.SetColor(1, 15);

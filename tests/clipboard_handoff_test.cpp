@@ -26,7 +26,8 @@ TEST(AreaClipboardHandOff, ExactBytesReachTheClipboardAndTheDump) {
   console::Console con;
   platform::ReplayHost host(con, platform::ParseScript("dump handed\n"), dir);
   console::Input input(host);
-  core::Editor ed(con, input, host);
+  testing::FakeFileSystem files;
+  core::Editor ed(con, input, host, files);
 
   core::HandToClipboard(ed, "an earlier text that is longer than nothing at all");
   core::HandToClipboard(ed, AllBytes());

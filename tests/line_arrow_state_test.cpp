@@ -2,6 +2,7 @@
 // through other tools: a character picked from the ASCII chart with no line mode.
 #include <gtest/gtest.h>
 
+#include "fake_file_system.h"
 #include "areas/line_drawing.h"
 #include "console/input.h"
 #include "platform/replay_host.h"
@@ -14,10 +15,11 @@ struct ArrowSession {
   console::Console con;
   platform::ReplayHost host;
   console::Input input;
+  testing::FakeFileSystem files;
   core::Editor ed;
   core::Event ev;
 
-  ArrowSession() : con(35, 90), host(con, {}, {}), input(host), ed(con, input, host) {}
+  ArrowSession() : con(35, 90), host(con, {}, {}), input(host), ed(con, input, host, files) {}
   void Put(int row, int col, int ch) { con.WriteChars(row, col, std::string(1, static_cast<char>(ch))); }
   int At(int row, int col) const { return con.At(1, row, col).ch; }
 };

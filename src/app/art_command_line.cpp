@@ -8,7 +8,7 @@
 
 #include "console/console.h"
 #include "files/art_render.h"
-#include "platform/clipboard_file.h"
+#include "platform/disk_file_system.h"
 
 namespace tessella::app {
 namespace {
@@ -110,8 +110,11 @@ files::ArtDocument LoadArt(const std::string& path, const files::ArtFormat& form
 int PageRows() { return console::Console::kDefaultRows - 1; }
 
 void SaveFile(const std::string& path, const std::string& bytes) {
-  const std::string error = platform::WriteClipboardFile(path, bytes);
-  if (!error.empty()) throw CommandFailure{kCommandFailed, error};
+  try {
+    platform::DiskFileSystem().Write(path, bytes);
+  } catch (const ports::FileError& e) {
+    throw CommandFailure{kCommandFailed, e.what()};
+  }
 }
 
 std::string ArtCommandsHelp() {

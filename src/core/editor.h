@@ -7,6 +7,7 @@
 #include "console/input.h"
 #include "core/row_store.h"
 #include "core/undo_history.h"
+#include "ports/file_system.h"
 #include "ports/host.h"
 #include "ui/modal.h"
 
@@ -96,12 +97,13 @@ struct Event {
 };
 
 struct Editor {
-  Editor(console::Console& c, console::Input& i, ports::Host& h)
-      : console(c), input(i), host(h) {}
+  Editor(console::Console& c, console::Input& i, ports::Host& h, ports::FileSystem& f)
+      : console(c), input(i), host(h), files(f) {}
 
   console::Console& console;
   console::Input& input;
   ports::Host& host;
+  ports::FileSystem& files;
 
   Document doc;
   Selection selection;
