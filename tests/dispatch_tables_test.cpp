@@ -85,15 +85,21 @@ TEST(MainLoop, ErrorTrapAbandonsTheCommandAndGoesOn) {
   app::Session session([&](const console::Console&) {
     auto h = std::make_unique<testing::FakeHost>();
     host = h.get();
-    // The third wait fails the way a broken command would.
+    // The third wait fails the way a broken command would; the fifth as a file command
+    // meeting a file it cannot read.
     host->Queue("key Space\nkey Home\nkey Home\nkey Home\nkey Home\n");
     host->fail_at_wait = 3;
+    host->fail_for_user_at_wait = 5;
     return h;
   });
   EXPECT_EQ(session.Run(), 0);
-  EXPECT_EQ(host->waits, 7);  // the loop went on after the failure to read all records
+  EXPECT_EQ(host->waits, 8);  // the loop went on after both failures to read all records
   EXPECT_EQ(session.console().title(), "   Tessella  Version 2.9       ");
   EXPECT_EQ(session.editor().pen.cursor_row, 1);
+  // The program's own fault is reported; the user's is shown in a box for three seconds.
+  EXPECT_EQ(host->internal_errors, std::vector<std::string>{"input failed"});
+  EXPECT_EQ(host->beeps, 1);
+  EXPECT_GE(host->slept_ms, 3000);
 }
 
 TEST(MainLoop, MiddleClickWritesNothing) {

@@ -8,8 +8,10 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/input_record.h"
+#include "ports/file_system.h"
 #include "ports/host.h"
 #include "platform/replay_script.h"
 
@@ -30,6 +32,7 @@ class FakeHost final : public ports::Host {
   console::InputRecord Wait() override {
     ++waits;
     if (waits == fail_at_wait) throw std::runtime_error("input failed");
+    if (waits == fail_for_user_at_wait) throw ports::FileError("cannot read design.bny");
     if (records_.empty()) throw ports::SessionEnd{0};
     if (on_wait) on_wait();
     console::InputRecord record = records_.front();
@@ -49,12 +52,15 @@ class FakeHost final : public ports::Host {
   bool RequestSize(int rows, int cols) override {
     return accept_sizes && ports::ConsoleSizeIsUsable(rows, cols);
   }
+  void ReportInternalError(std::string_view what) override { internal_errors.emplace_back(what); }
   void Finish() override {}
 
   std::function<void()> on_wait;   // before a record is handed out
   std::function<void()> on_pause;  // at every pause
   int waits = 0;
   int fail_at_wait = 0;  // this wait throws, as a failing command would (0: never)
+  int fail_for_user_at_wait = 0;  // this wait fails as a file command meeting a bad file
+  std::vector<std::string> internal_errors;
   int beeps = 0;
   int slept_ms = 0;
   bool tracking = false;

@@ -1,6 +1,8 @@
 #pragma once
 // Runs the whole program in-process from a replay script and keeps the session for
 // inspection.
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -46,6 +48,7 @@ struct Replay {
     if (!dump_name.empty()) dumps = FreshDir(dump_name);
     session = app::MakeReplaySession(platform::ParseScript(text), dumps);
     status = session->Run();
+    EXPECT_EQ(host().internal_errors(), 0) << "a command failed inside the program";
   }
 
   console::Console& console() { return session->console(); }

@@ -12,6 +12,7 @@
 #include "editor/text_entry.h"
 #include "app/toolbar.h"
 #include "app/toolbar_table.h"
+#include "ui/message_box.h"
 
 namespace tessella::app {
 namespace {
@@ -32,6 +33,13 @@ void RunMenuClick(core::Editor& ed, core::Event& ev) {
   ev.col = ed.pen.cursor_col;
   ed.SetOutputColour();
   --ed.pen.cursor_col;
+}
+
+// Output and display back on page 1, where the rest of the program draws, whatever page
+// the abandoned command had left them on.
+void BackToTheScreenPage(core::Editor& ed) {
+  ed.console.SetOutputPage(1);
+  ed.console.SetDisplayedPage(1);
 }
 
 }  // namespace
@@ -85,11 +93,16 @@ void Run(core::Editor& ed) {
       for (;;) RunPass(ed);
     } catch (const ports::HostError&) {
       throw;
-    } catch (const std::exception&) {
-      // The error trap: the failed command is abandoned, the picture stays as it is,
-      // and the loop goes on.
-      ed.console.SetOutputPage(1);
-      ed.console.SetDisplayedPage(1);
+    } catch (const ports::UserError& e) {
+      // The error trap, for failures that are the world's doing (a file that cannot be
+      // read or written): the user is told, the command is abandoned, the design stays.
+      BackToTheScreenPage(ed);
+      ui::ShowMessage(ed.modal(), e.what());
+    } catch (const std::exception& e) {
+      // A fault of the program's own: the command is abandoned as well, the picture stays
+      // as it is, and the loop goes on; the host reports it.
+      BackToTheScreenPage(ed);
+      ed.host.ReportInternalError(e.what());
     }
   }
 }

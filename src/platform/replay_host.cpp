@@ -1,5 +1,7 @@
 #include "platform/replay_host.h"
 
+#include <iostream>
+
 #include "platform/console_fit.h"
 #include "platform/dump_writer.h"
 
@@ -48,6 +50,11 @@ console::InputRecord ReplayHost::Wait() { return *Poll(); }
 
 bool ReplayHost::RequestSize(int rows, int cols) {
   return ports::ConsoleSizeIsUsable(rows, cols);
+}
+
+void ReplayHost::ReportInternalError(std::string_view what) {
+  ++internal_errors_;
+  std::cerr << "tessella: internal error (the command was abandoned): " << what << "\n";
 }
 
 void ReplayHost::Finish() {

@@ -30,9 +30,11 @@ class ReplayHost final : public ports::Host {
   void SetClipboard(std::string_view bytes) override { clipboard_ = std::string(bytes); }
   void SetMouseTracking(bool on) override { tracking_ = on; }
   bool RequestSize(int rows, int cols) override;
+  void ReportInternalError(std::string_view what) override;
   void Finish() override;
 
   int beeps() const { return beeps_; }
+  int internal_errors() const { return internal_errors_; }
   long long slept_ms() const { return slept_ms_; }
   bool tracking() const { return tracking_; }
   const std::optional<std::string>& clipboard() const { return clipboard_; }
@@ -52,6 +54,7 @@ class ReplayHost final : public ports::Host {
   std::function<ports::EditorStatus()> status_;
   std::optional<std::string> clipboard_;
   int beeps_ = 0;
+  int internal_errors_ = 0;
   long long slept_ms_ = 0;
   bool tracking_ = false;
   bool finished_ = false;

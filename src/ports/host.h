@@ -67,6 +67,10 @@ class Host : public console::InputSource {
   // RequestSize(rows, cols) was taken: a terminal that stayed smaller gives its own
   // size (never below the usable minimum). Front ends that show any size give it all.
   virtual ConsoleSize FitSize(int rows, int cols) { return {rows, cols}; }
+  // A command failed through a fault of the program's own (not the user's input or the
+  // world's): the main loop abandons the command and goes on, and replay reports it so
+  // an automated run notices.
+  virtual void ReportInternalError(std::string_view /*what*/) {}
   // Called once when the session ends (File, Exit, end of script).
   virtual void Finish() = 0;
 };
