@@ -78,7 +78,7 @@ TEST(AreaWarning, BeepsShowsTheBoxUntilAnyInputAndRestoresEverything) {
 
     EXPECT_EQ(b.host.beeps, 1);
     ASSERT_EQ(b.screens.at_wait.size(), 1u);
-    const auto& box = ui::GetPicture("two_corners");
+    const auto& box = *ui::FindPicture("two_corners");
     const std::string& seen = b.screens.at_wait[0];
     EXPECT_EQ(At(seen, 90, 6, 27), (std::pair<int, int>{static_cast<unsigned char>(box.image[0]),
                                                          static_cast<unsigned char>(box.image[1])}));

@@ -51,7 +51,7 @@ class HelpMenuTest : public ::testing::Test {
   console::RecordImage With(std::initializer_list<std::string_view> pictures) {
     console::Console c;
     c.Restore(before_);
-    for (std::string_view picture : pictures) ui::DrawPicture(c, picture);
+    for (std::string_view picture : pictures) ui::DrawPicture(c, ui::IdOf(*ui::FindPicture(picture)));
     return c.Snapshot();
   }
   console::RecordImage With(std::string_view picture) { return With({picture}); }

@@ -52,7 +52,7 @@ int CodeOf(std::string_view script) {
 
 // Whether the picture's characters and colours stand in its rectangle on page 1.
 bool PictureShown(const MenuSession& s, std::string_view name) {
-  const auto& p = ui::GetPicture(name);
+  const auto& p = *ui::FindPicture(name);
   size_t at = 0;
   for (int row = p.top; row <= p.bottom; ++row) {
     for (int col = p.left; col <= p.right; ++col, at += 2) {

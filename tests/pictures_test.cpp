@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/catalogue.h"
+#include "ui/dialog.h"
 #include "help/help_menu.h"
 
 namespace tessella::ui {
@@ -135,7 +136,6 @@ TEST(Pictures, RectanglesAndQuotedTexts) {
     for (const std::string& text : e.texts) EXPECT_TRUE(Contains(*p, text)) << text;
   }
   EXPECT_EQ(FindPicture("nothing"), nullptr);
-  EXPECT_THROW(GetPicture("nothing"), std::out_of_range);
 }
 
 // A lit button is the button of its box with other colours: the same cells, the same
@@ -150,8 +150,8 @@ TEST(Pictures, LitButtonsCoverTheButtonsTheyLight) {
       {"launcher_asm_lit", "launcher_choice"}, {"exit_yes_lit", "exit_box"},
       {"exit_no_lit", "exit_box"}};
   for (const auto& [lit_name, box_name] : pairs) {
-    const Picture& lit = GetPicture(lit_name);
-    const Picture& box = GetPicture(box_name);
+    const Picture& lit = *FindPicture(lit_name);
+    const Picture& box = *FindPicture(box_name);
     for (int row = lit.top; row <= lit.bottom; ++row) {
       for (int col = lit.left; col <= lit.right; ++col) {
         EXPECT_EQ(std::toupper(CharAt(lit, row, col)), std::toupper(CharAt(box, row, col)))
@@ -160,15 +160,15 @@ TEST(Pictures, LitButtonsCoverTheButtonsTheyLight) {
     }
   }
   // The Yes face and its shadow are where a click means yes: columns 5 to 11.
-  EXPECT_EQ(CharAt(GetPicture("exit_box"), 22, 11), 0xB2);
-  EXPECT_EQ(CharAt(GetPicture("exit_box"), 22, 4), ' ');
-  EXPECT_EQ(AttrAt(GetPicture("exit_box"), 22, 4), 0x4F);
+  EXPECT_EQ(CharAt(*FindPicture("exit_box"), 22, 11), 0xB2);
+  EXPECT_EQ(CharAt(*FindPicture("exit_box"), 22, 4), ' ');
+  EXPECT_EQ(AttrAt(*FindPicture("exit_box"), 22, 4), 0x4F);
 }
 
 // Text rows never overwrite the frame of their box.
 TEST(Pictures, BoxFramesAreWhole) {
   for (const char* name : {"fb_or_qb", "include_type", "name_sub"}) {
-    const Picture& p = GetPicture(name);
+    const Picture& p = *FindPicture(name);
     const bool shaded = CharAt(p, p.top, p.left) == 0xB1;
     const int left = p.left + (shaded ? 1 : 0);
     const int right = p.right - (shaded ? 1 : 0);
@@ -180,7 +180,7 @@ TEST(Pictures, BoxFramesAreWhole) {
 }
 
 TEST(Pictures, HelpMenuItemsStandInTheirBands) {
-  const Picture& menu = GetPicture("help_menu");
+  const Picture& menu = *FindPicture("help_menu");
   const int band_left[] = {12, 33, 54};
   for (const help::HelpItem& item : help::HelpItems()) {
     const int left = band_left[item.band] - menu.left;
@@ -191,7 +191,7 @@ TEST(Pictures, HelpMenuItemsStandInTheirBands) {
 }
 
 TEST(Pictures, ToolbarLabelsAndColours) {
-  const Picture& bar = GetPicture("toolbar");
+  const Picture& bar = *FindPicture("toolbar");
   EXPECT_EQ(RowText(bar, 35).substr(41),
             std::string(20, ' ') + "Page   Row   Col   Undo ASCII");
   std::string attrs;
@@ -205,7 +205,7 @@ TEST(Pictures, ToolbarLabelsAndColours) {
 }
 
 TEST(Pictures, CharacterPickerEntries) {
-  const Picture& chart = GetPicture("char_picker");
+  const Picture& chart = *FindPicture("char_picker");
   EXPECT_EQ(RowText(chart, 8).substr(38 - 3, 5), "178 \xB2");
   EXPECT_EQ(CharAt(chart, 22, 18), 158);
   EXPECT_EQ(RowText(chart, 6).substr(6 - 3, 5), "xx1 \x01");
@@ -232,9 +232,42 @@ TEST(Pictures, CharacterPickerEntries) {
 }
 
 TEST(Pictures, ColourChartLeavesTheSampleGridBlank) {
-  const Picture& chart = GetPicture("colour_chart");
+  const Picture& chart = *FindPicture("colour_chart");
   for (int row = 6; row <= 21; ++row) {
     EXPECT_EQ(RowText(chart, row).substr(9, 63), std::string(63, ' ')) << "row " << row;
+  }
+}
+
+}  // namespace
+}  // namespace tessella::ui
+
+namespace tessella::ui {
+namespace {
+
+TEST(DialogData, ExitBoxButtonsAreWhereTheirPicturesAre) {
+  const Picture& box = GetPicture(exit_box::kPicture);
+  struct Case {
+    console::KeyEvent event;
+    int button;
+  };
+  auto key = [](const char* k) { return console::KeyEvent{k[0], k, 0, 0, 0, 0}; };
+  auto click = [](int row, int col, bool right = false) {
+    return console::KeyEvent{0, "", right ? 1 : 0, right ? 0 : 1, row, col};
+  };
+  const Case cases[] = {
+      {key("y"), exit_box::kYes},        {key("Y"), exit_box::kYes},
+      {click(21, 5), exit_box::kYes},    {click(23, 11, true), exit_box::kYes},
+      {key("n"), exit_box::kNo},         {click(22, 12), exit_box::kNo},
+      {click(20, 8), exit_box::kNo},     {key("\x1b"), exit_box::kNo},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.event.key + " " + std::to_string(c.event.row) + "," + std::to_string(c.event.col));
+    EXPECT_EQ(ButtonFor(box, c.event), c.button);
+  }
+  // Each lit button is drawn over its own button's cells.
+  for (const Button& b : box.buttons) {
+    const Picture& lit = GetPicture(b.lit);
+    EXPECT_EQ((console::Rect{lit.top, lit.left, lit.bottom, lit.right}), b.click) << b.name;
   }
 }
 

@@ -1,13 +1,16 @@
-// picgen: turns the picture files (src/ui/pictures/*.pic) into a C++ source file that
-// holds every picture as a screen image with its rectangle.
+// picgen: turns the picture files (src/ui/pictures/*.pic) into C++: a source file that
+// holds every picture as a screen image with its rectangle, its buttons and its input
+// fields, and a header that names every picture, button and field at compile time.
 //
-//   picgen OUTPUT.cpp FILE.pic...
+//   picgen OUTPUT_DIR FILE.pic...     writes OUTPUT_DIR/pictures.cpp and
+//                                     OUTPUT_DIR/ui/picture_ids.h
 //
 // A picture file has a rectangle, a legend of attribute letters, a glyph layer written
-// as the glyphs look, and a colour layer of legend letters; see
-// src/ui/pictures/README.md. Any mistake stops the build with FILE:LINE and what is
-// wrong.
+// as the glyphs look, a colour layer of legend letters, and button and field lines;
+// see src/ui/pictures/README.md. Any mistake stops the build with FILE:LINE and what
+// is wrong.
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -71,11 +74,53 @@ std::string Trim(const std::string& s) {
   return s.substr(first, last - first + 1);
 }
 
-struct Picture {
+struct Button {
   std::string name;
   int left = 0, right = 0, top = 0, bottom = 0;
-  std::string image;  // (character, attribute) pairs
+  std::string lit;  // picture drawn while it is pressed, "" for none
+  int lit_ms = 0;
+  std::string keys;
+  bool is_default = false;
+  int line = 0;
 };
+
+struct Field {
+  std::string name;
+  int row = 0, col = 0, length = 0;
+  int line = 0;
+};
+
+struct Picture {
+  std::string name;
+  std::string file;
+  int left = 0, right = 0, top = 0, bottom = 0;
+  std::string image;  // (character, attribute) pairs
+  std::vector<Button> buttons;
+  std::vector<Field> fields;
+};
+
+// snake_case to kCamelCase: exit_box gives kExitBox.
+std::string ConstantName(const std::string& name) {
+  std::string out = "k";
+  bool upper = true;
+  for (char c : name) {
+    if (c == '_') {
+      upper = true;
+      continue;
+    }
+    out += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
+    upper = false;
+  }
+  return out;
+}
+
+bool IsName(const std::string& name) {
+  if (name.empty() || !std::islower(static_cast<unsigned char>(name[0]))) return false;
+  return std::all_of(name.begin(), name.end(), [](char c) {
+    return std::islower(static_cast<unsigned char>(c)) || std::isdigit(static_cast<unsigned char>(c)) ||
+           c == '_';
+  });
+}
 
 struct Layer {
   std::vector<std::vector<char32_t>> rows;
@@ -90,6 +135,7 @@ Picture ReadPicture(const std::filesystem::path& path) {
 
   Picture pic;
   pic.name = path.stem().string();
+  pic.file = file;
   bool have_rect = false;
   int rect_line = 0;
   std::map<char32_t, int> legend;
@@ -132,6 +178,35 @@ Picture ReadPicture(const std::filesystem::path& path) {
       }
       have_rect = true;
       rect_line = line_no;
+    } else if (keyword == "button") {
+      in_legend = false;
+      Button b;
+      b.line = line_no;
+      if (!(words >> b.name >> b.left >> b.right >> b.top >> b.bottom) || !IsName(b.name)) {
+        Fail(file, line_no,
+             "a button line reads: button NAME LEFT RIGHT TOP BOTTOM [lit PICTURE] [ms N] "
+             "[keys CHARS] [default]");
+      }
+      std::string option;
+      while (words >> option) {
+        if (option == "lit" && (words >> b.lit)) continue;
+        if (option == "ms" && (words >> b.lit_ms)) continue;
+        if (option == "keys" && (words >> b.keys)) continue;
+        if (option == "default") {
+          b.is_default = true;
+          continue;
+        }
+        Fail(file, line_no, "unknown or incomplete button option '" + option + "'");
+      }
+      pic.buttons.push_back(b);
+    } else if (keyword == "field") {
+      in_legend = false;
+      Field f;
+      f.line = line_no;
+      if (!(words >> f.name >> f.row >> f.col >> f.length) || !IsName(f.name) || f.length < 1) {
+        Fail(file, line_no, "a field line reads: field NAME ROW COLUMN LENGTH");
+      }
+      pic.fields.push_back(f);
     } else if (keyword == "legend") {
       in_legend = true;
     } else if (keyword == "glyphs" || keyword == "colours") {
@@ -156,7 +231,8 @@ Picture ReadPicture(const std::filesystem::path& path) {
         Fail(file, line_no, "colour letter '" + keyword + "' is declared twice or is '|'");
       }
     } else {
-      Fail(file, line_no, "unexpected line; expected rect, legend, glyphs or colours");
+      Fail(file, line_no,
+           "unexpected line; expected rect, legend, glyphs, colours, button or field");
     }
   }
 
@@ -211,6 +287,32 @@ Picture ReadPicture(const std::filesystem::path& path) {
       pic.image += static_cast<char>(it->second);
     }
   }
+  int defaults = 0;
+  for (std::size_t i = 0; i < pic.buttons.size(); ++i) {
+    const Button& b = pic.buttons[i];
+    if (b.left < pic.left || b.right > pic.right || b.top < pic.top || b.bottom > pic.bottom ||
+        b.right < b.left || b.bottom < b.top) {
+      Fail(file, b.line, "button '" + b.name + "' does not lie inside the picture's rectangle");
+    }
+    if (!b.lit.empty() && b.lit_ms <= 0) {
+      Fail(file, b.line, "button '" + b.name + "' is lit: say for how long with 'ms N'");
+    }
+    if (b.is_default) ++defaults;
+    for (std::size_t j = 0; j < i; ++j) {
+      if (pic.buttons[j].name == b.name) Fail(file, b.line, "a second button '" + b.name + "'");
+    }
+  }
+  if (defaults > 1) Fail(file, line_no, "more than one default button");
+  for (std::size_t i = 0; i < pic.fields.size(); ++i) {
+    const Field& f = pic.fields[i];
+    if (f.row < pic.top || f.row > pic.bottom || f.col < pic.left ||
+        f.col + f.length - 1 > pic.right) {
+      Fail(file, f.line, "field '" + f.name + "' does not lie inside the picture's rectangle");
+    }
+    for (std::size_t j = 0; j < i; ++j) {
+      if (pic.fields[j].name == f.name) Fail(file, f.line, "a second field '" + f.name + "'");
+    }
+  }
   return pic;
 }
 
@@ -232,16 +334,136 @@ void WriteLiteral(std::ostream& out, const std::string& bytes, std::size_t row_b
   }
 }
 
+// A lit picture named by a button must exist and cover the button it lights.
+void CheckLitPictures(const std::vector<Picture>& pictures) {
+  for (const Picture& p : pictures) {
+    for (const Button& b : p.buttons) {
+      if (b.lit.empty()) continue;
+      const auto lit = std::find_if(pictures.begin(), pictures.end(),
+                                    [&](const Picture& q) { return q.name == b.lit; });
+      if (lit == pictures.end()) Fail(p.file, b.line, "no picture named '" + b.lit + "'");
+      if (lit->left > b.left || lit->right < b.right || lit->top > b.top || lit->bottom < b.bottom) {
+        Fail(p.file, b.line, "'" + b.lit + "' does not cover button '" + b.name + "'");
+      }
+    }
+  }
+}
+
+std::string Quoted(const std::string& s) { return "\"" + s + "\"sv"; }
+
+std::string PictureIdsHeader(const std::vector<Picture>& pictures) {
+  std::ostringstream out;
+  out << "// Generated by picgen from src/ui/pictures/*.pic. Do not edit.\n"
+         "// Every picture by name, and in each picture's namespace its buttons and input\n"
+         "// fields by name, as their places in the picture's lists.\n"
+         "#pragma once\n\n"
+         "namespace tessella::ui {\n\n"
+         "enum class PictureId : int {\n"
+         "  kNone = -1,\n";
+  for (const Picture& p : pictures) out << "  " << ConstantName(p.name) << ",\n";
+  out << "};\n\n"
+         "inline constexpr int kPictureCount = " << pictures.size() << ";\n";
+  for (const Picture& p : pictures) {
+    if (p.buttons.empty() && p.fields.empty()) continue;
+    out << "\nnamespace " << p.name << " {\n"
+        << "inline constexpr PictureId kPicture = PictureId::" << ConstantName(p.name) << ";\n";
+    for (std::size_t i = 0; i < p.buttons.size(); ++i)
+      out << "inline constexpr int " << ConstantName(p.buttons[i].name) << " = " << i << ";\n";
+    for (std::size_t i = 0; i < p.fields.size(); ++i)
+      out << "inline constexpr int " << ConstantName(p.fields[i].name) << "Field = " << i << ";\n";
+    out << "}  // namespace " << p.name << "\n";
+  }
+  out << "\n}  // namespace tessella::ui\n";
+  return out.str();
+}
+
+std::string PicturesSource(const std::vector<Picture>& pictures) {
+  std::ostringstream out;
+  out << "// Generated by picgen from src/ui/pictures/*.pic. Do not edit.\n"
+         "#include <array>\n\n"
+         "#include \"ui/catalogue.h\"\n\n"
+         "namespace tessella::ui {\n"
+         "namespace {\n\n"
+         "using namespace std::string_view_literals;\n\n";
+  for (const Picture& p : pictures) {
+    if (!p.buttons.empty()) {
+      out << "constexpr std::array<Button, " << p.buttons.size() << "> k"
+          << ConstantName(p.name).substr(1) << "Buttons = {{\n";
+      for (const Button& b : p.buttons) {
+        out << "  {" << Quoted(b.name) << ", {" << b.top << ", " << b.left << ", " << b.bottom
+            << ", " << b.right << "}, PictureId::" << (b.lit.empty() ? "kNone" : ConstantName(b.lit))
+            << ", " << b.lit_ms << ", " << Quoted(b.keys) << ", " << (b.is_default ? "true" : "false")
+            << "},\n";
+      }
+      out << "}};\n";
+    }
+    if (!p.fields.empty()) {
+      out << "constexpr std::array<Field, " << p.fields.size() << "> k"
+          << ConstantName(p.name).substr(1) << "Fields = {{\n";
+      for (const Field& f : p.fields) {
+        out << "  {" << Quoted(f.name) << ", " << f.row << ", " << f.col << ", " << f.length
+            << "},\n";
+      }
+      out << "}};\n";
+    }
+  }
+  out << "\nconstexpr std::array<Picture, " << pictures.size() << "> kPictures = {{\n";
+  for (const Picture& p : pictures) {
+    out << "  {" << Quoted(p.name) << ", " << p.left << ", " << p.right << ", " << p.top << ", "
+        << p.bottom << ",";
+    WriteLiteral(out, p.image, 2 * static_cast<std::size_t>(p.right - p.left + 1));
+    out << "sv, ";
+    out << (p.buttons.empty() ? std::string("{}") : "k" + ConstantName(p.name).substr(1) + "Buttons")
+        << ", ";
+    out << (p.fields.empty() ? std::string("{}") : "k" + ConstantName(p.name).substr(1) + "Fields")
+        << "},\n";
+  }
+  out << "}};\n\n"
+         "}  // namespace\n\n"
+         "std::span<const Picture> AllPictures() { return kPictures; }\n\n"
+         "}  // namespace tessella::ui\n";
+  return out.str();
+}
+
+// Writes the file only when its bytes change, so an edited picture rebuilds only what
+// uses the pictures.
+bool WriteIfChanged(const std::filesystem::path& target, const std::string& bytes) {
+  std::error_code ec;
+  std::filesystem::create_directories(target.parent_path(), ec);
+  {
+    std::ifstream old(target, std::ios::binary);
+    std::ostringstream had;
+    had << old.rdbuf();
+    if (old && had.str() == bytes) return true;
+  }
+  const std::filesystem::path temp = target.string() + ".tmp";
+  {
+    std::ofstream file(temp, std::ios::binary);
+    file << bytes;
+    if (!file) {
+      std::cerr << "picgen: error: cannot write " << temp << "\n";
+      return false;
+    }
+  }
+  std::filesystem::rename(temp, target, ec);
+  if (ec) {
+    std::cerr << "picgen: error: cannot write " << target << ": " << ec.message() << "\n";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::cerr << "usage: picgen OUTPUT.cpp FILE.pic...\n";
+    std::cerr << "usage: picgen OUTPUT_DIR FILE.pic...\n";
     return 2;
   }
   std::vector<Picture> pictures;
   try {
     for (int i = 2; i < argc; ++i) pictures.push_back(ReadPicture(argv[i]));
+    CheckLitPictures(pictures);
   } catch (const Failure& f) {
     std::cerr << f.where << ": error: " << f.what << "\n";
     return 1;
@@ -254,43 +476,8 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-
-  std::ostringstream out;
-  out << "// Generated by picgen from src/ui/pictures/*.pic. Do not edit.\n"
-         "#include <array>\n\n"
-         "#include \"ui/catalogue.h\"\n\n"
-         "namespace tessella::ui {\n"
-         "namespace {\n\n"
-         "using namespace std::string_view_literals;\n\n"
-         "constexpr std::array<Picture, "
-      << pictures.size() << "> kPictures = {{\n";
-  for (const Picture& p : pictures) {
-    out << "  {\"" << p.name << "\", " << p.left << ", " << p.right << ", " << p.top << ", "
-        << p.bottom << ",";
-    WriteLiteral(out, p.image, 2 * (p.right - p.left + 1));
-    out << "sv},\n";
-  }
-  out << "}};\n\n"
-         "}  // namespace\n\n"
-         "std::span<const Picture> AllPictures() { return kPictures; }\n\n"
-         "}  // namespace tessella::ui\n";
-
-  const std::filesystem::path target = argv[1];
-  std::error_code ec;
-  std::filesystem::create_directories(target.parent_path(), ec);
-  const std::filesystem::path temp = target.string() + ".tmp";
-  {
-    std::ofstream file(temp, std::ios::binary);
-    file << out.str();
-    if (!file) {
-      std::cerr << "picgen: error: cannot write " << temp << "\n";
-      return 1;
-    }
-  }
-  std::filesystem::rename(temp, target, ec);
-  if (ec) {
-    std::cerr << "picgen: error: cannot write " << target << ": " << ec.message() << "\n";
-    return 1;
-  }
-  return 0;
+  const std::filesystem::path dir = argv[1];
+  const bool ok = WriteIfChanged(dir / "ui" / "picture_ids.h", PictureIdsHeader(pictures)) &&
+                  WriteIfChanged(dir / "pictures.cpp", PicturesSource(pictures));
+  return ok ? 0 : 1;
 }

@@ -20,7 +20,7 @@ void StartUp(core::Editor& ed) {
   SizeConsole(ed, console::Console::kDefaultRows, console::Console::kDefaultCols);
   con.SetColor(1, 15);
   con.Clear();
-  ui::DrawPicture(con, "title");
+  ui::DrawPicture(con, ui::PictureId::kTitle);
   con.SetCursorVisible(false);  // no cursor blinking on the picture's corner
   ed.input.SetMouseMode(console::MouseMode::kStandard);
   ed.Pause(100);
@@ -32,7 +32,7 @@ void StartUp(core::Editor& ed) {
   ed.input.Wait();  // the title stays up until a key or a click
 
   con.SetTitle(kTitleWhileStarting);
-  ui::DrawPicture(con, "logo");
+  ui::DrawPicture(con, ui::PictureId::kLogo);
   ed.Pause(200);
   SizeConsole(ed, console::Console::kDefaultRows, console::Console::kDefaultCols);
 

@@ -11,7 +11,7 @@ namespace tessella::app {
 void DrawToolbar(core::Editor& ed) {
   auto& con = ed.console;
   const int row = con.rows();
-  const ui::Picture& bar = ui::GetPicture("toolbar");
+  const ui::Picture& bar = ui::GetPicture(ui::PictureId::kToolbar);
   std::string image(bar.image);
   con.Putz(1, bar.width(), row, row, image);
   // Only what fits on the toolbar line is printed: on a narrow console the text would

@@ -7,10 +7,12 @@
 
 namespace tessella::console {
 
-std::string ReadLine(Console& con, Input& input, int row, int col, int max_length) {
-  // The echo stops at the right edge; what is typed beyond it still counts, so a
-  // prompt on a narrow console can still be answered in full.
-  const int shown = std::max(0, std::min(max_length, con.cols() - col + 1));
+std::string ReadLine(Console& con, Input& input, int row, int col, int max_length,
+                     int echo_width) {
+  // The echo stops at the field's end and the right edge; what is typed beyond them
+  // still counts, so a prompt on a narrow console can still be answered in full.
+  const int field = echo_width > 0 ? std::min(echo_width, max_length) : max_length;
+  const int shown = std::max(0, std::min(field, con.cols() - col + 1));
   std::string line;
   con.SetCursorVisible(true);
   con.Locate(row, col);

@@ -37,7 +37,7 @@ void TwoCornerWarning(Editor& ed) {
   auto& con = ed.console;
   ed.Beep();
   const console::RecordImage under = con.Snapshot();
-  ui::DrawPicture(con, "two_corners");
+  ui::DrawPicture(con, ui::PictureId::kTwoCorners);
   ed.input.SetMouseMode(console::MouseMode::kStandard);
   ed.input.Wait();
   con.Restore(under);

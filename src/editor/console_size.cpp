@@ -5,17 +5,12 @@
 
 #include "console/line_input.h"
 #include "editor/text_entry.h"
-#include "ui/catalogue.h"
+#include "ui/dialog.h"
 
 namespace tessella::editor {
 namespace {
 
-// Where the two numbers are typed inside the size box, and how many characters fit
-// in each input field.
-constexpr int kRowsFieldRow = 13;
-constexpr int kRowsFieldCol = 46;
-constexpr int kColsFieldRow = 15;
-constexpr int kColsFieldCol = 49;
+// How many characters each number may have.
 constexpr int kFieldLength = 7;
 constexpr int kPromptFg = 14;
 constexpr int kPromptBg = 4;
@@ -38,12 +33,12 @@ core::Next ResetConsoleSize(core::Editor& ed, core::Event&) {
   const std::string work = con.ReadRegion(1, 1, old_rows - 1, old_cols);
   const console::RecordImage under = con.Snapshot();
 
-  ui::DrawPicture(con, "screen_size");
+  namespace box = ui::screen_size;
+  ui::ShowBox(ed.modal(), box::kPicture);
   con.SetColor(kPromptFg, kPromptBg);
-  const std::string rows_text =
-      console::ReadLine(con, ed.input, kRowsFieldRow, kRowsFieldCol, kFieldLength);
+  const std::string rows_text = ui::ReadField(ed.modal(), box::kPicture, box::kRowsField, kFieldLength);
   const std::string cols_text =
-      console::ReadLine(con, ed.input, kColsFieldRow, kColsFieldCol, kFieldLength);
+      ui::ReadField(ed.modal(), box::kPicture, box::kColumnsField, kFieldLength);
 
   // The number entered is the number of work rows; the toolbar line comes below them.
   const int rows = SizeFromText(rows_text, 1);

@@ -11,36 +11,36 @@ namespace tessella::help {
 namespace {
 
 constexpr std::array<HelpItem, 30> kItems = {{
-    {'A', "A  ASCII Chart", "help_a", 5, 0},
-    {'B', "B  Copy Area", "help_bcd", 7, 0},
-    {'C', "C  Color Area", "help_bcd", 9, 0},
-    {'D', "D  Cut Area", "help_bcd", 11, 0},
-    {'E', "E  Edit Text", "help_e", 13, 0},
-    {'F', "F  Paste Area", "help_f", 15, 0},
-    {'G', "G  Copy PBCC CB", "help_g", 17, 0},
-    {'H', "H  Copy DOS  CB", "help_h", 19, 0},
-    {'I', "I  Copy Text CB", "help_i", 21, 0},
-    {'2', "2  Edit Include", "help_2", 23, 0},
-    {'J', "J  FG & BG Color", "help_j", 5, 1},
-    {'K', "K  Margin", "help_k", 7, 1},
-    {'L', "L  Line Drawing", "help_l", 9, 1},
-    {'M', "M  Mouse Select", "help_m", 11, 1},
-    {'N', "N  Save File", "help_n", 13, 1},
-    {'O', "O  Open File", "help_o", 15, 1},
-    {'P', "P  Paste Console", "help_p", 17, 1},
-    {'Q', "Q  Click on Area", "help_q", 19, 1},
-    {'R', "R  Reset Console", "help_r", 21, 1},
-    {'3', "3  Text Jumps", "help_3", 23, 1},
-    {'S', "S  Salvation Msg", "help_s", 5, 2},
-    {'T', "T  QB & PBdos", "help_t", 7, 2},
-    {'U', "U  Copy TX/Lines", "help_u", 9, 2},
-    {'V', "V  Introduction", "help_v", 11, 2},
-    {'W', "W  Arrow Keys", "help_w", 13, 2},
-    {'X', "X  Insert Row", "help_x", 15, 2},
-    {'Y', "Y  User Control", "help_y", 17, 2},
-    {'Z', "Z  Editing tips", "help_z", 19, 2},
-    {'1', "1  Raised Boxes", "help_1", 21, 2},
-    {'\x1b', "Esc", "", 23, 2},
+    {'A', "A  ASCII Chart", ui::PictureId::kHelpA, 5, 0},
+    {'B', "B  Copy Area", ui::PictureId::kHelpBcd, 7, 0},
+    {'C', "C  Color Area", ui::PictureId::kHelpBcd, 9, 0},
+    {'D', "D  Cut Area", ui::PictureId::kHelpBcd, 11, 0},
+    {'E', "E  Edit Text", ui::PictureId::kHelpE, 13, 0},
+    {'F', "F  Paste Area", ui::PictureId::kHelpF, 15, 0},
+    {'G', "G  Copy PBCC CB", ui::PictureId::kHelpG, 17, 0},
+    {'H', "H  Copy DOS  CB", ui::PictureId::kHelpH, 19, 0},
+    {'I', "I  Copy Text CB", ui::PictureId::kHelpI, 21, 0},
+    {'2', "2  Edit Include", ui::PictureId::kHelp2, 23, 0},
+    {'J', "J  FG & BG Color", ui::PictureId::kHelpJ, 5, 1},
+    {'K', "K  Margin", ui::PictureId::kHelpK, 7, 1},
+    {'L', "L  Line Drawing", ui::PictureId::kHelpL, 9, 1},
+    {'M', "M  Mouse Select", ui::PictureId::kHelpM, 11, 1},
+    {'N', "N  Save File", ui::PictureId::kHelpN, 13, 1},
+    {'O', "O  Open File", ui::PictureId::kHelpO, 15, 1},
+    {'P', "P  Paste Console", ui::PictureId::kHelpP, 17, 1},
+    {'Q', "Q  Click on Area", ui::PictureId::kHelpQ, 19, 1},
+    {'R', "R  Reset Console", ui::PictureId::kHelpR, 21, 1},
+    {'3', "3  Text Jumps", ui::PictureId::kHelp3, 23, 1},
+    {'S', "S  Salvation Msg", ui::PictureId::kHelpS, 5, 2},
+    {'T', "T  QB & PBdos", ui::PictureId::kHelpT, 7, 2},
+    {'U', "U  Copy TX/Lines", ui::PictureId::kHelpU, 9, 2},
+    {'V', "V  Introduction", ui::PictureId::kHelpV, 11, 2},
+    {'W', "W  Arrow Keys", ui::PictureId::kHelpW, 13, 2},
+    {'X', "X  Insert Row", ui::PictureId::kHelpX, 15, 2},
+    {'Y', "Y  User Control", ui::PictureId::kHelpY, 17, 2},
+    {'Z', "Z  Editing tips", ui::PictureId::kHelpZ, 19, 2},
+    {'1', "1  Raised Boxes", ui::PictureId::kHelp1, 21, 2},
+    {'\x1b', "Esc", ui::PictureId::kNone, 23, 2},
 }};
 
 struct Band {
@@ -72,7 +72,8 @@ const HelpItem* HelpItemForKey(std::string_view key) {
   if (text.empty()) return nullptr;
   for (const HelpItem& item : kItems) {
     if (text == Upper(item.title)) return &item;
-    if (text.size() == 1 && !item.picture.empty() && text[0] == item.key) return &item;
+    if (text.size() == 1 && item.picture != ui::PictureId::kNone && text[0] == item.key)
+      return &item;
   }
   return nullptr;
 }
@@ -83,13 +84,13 @@ void RunHelp(console::Console& console, console::Input& input) {
   const console::RecordImage snapshot = console.Snapshot();
 
   for (;;) {
-    ui::DrawPicture(console, "help_menu");
+    ui::DrawPicture(console, ui::PictureId::kHelpMenu);
     const console::KeyEvent event = console::GetKey(input);
     if (event.keynumber == keys::kEsc || event.rgt != 0) break;
 
     const HelpItem* item =
         event.lft != 0 ? HelpItemAt(event.row, event.col) : HelpItemForKey(event.key);
-    if (item != nullptr && item->picture.empty()) break;  // the Esc cell
+    if (item != nullptr && item->picture == ui::PictureId::kNone) break;  // the Esc cell
     if (item != nullptr) ui::DrawPicture(console, item->picture);
     console::GetKey(input);
     console.Restore(snapshot);

@@ -5,6 +5,7 @@
 
 #include "console/console.h"
 #include "console/input.h"
+#include "ui/picture_ids.h"
 
 namespace tessella::help {
 
@@ -14,7 +15,7 @@ namespace tessella::help {
 struct HelpItem {
   char key;
   std::string_view title;
-  std::string_view picture;
+  ui::PictureId picture;  // kNone for the Esc cell
   int row;   // console row: 5, 7, ..., 23
   int band;  // 0, 1 or 2: columns 12-28, 33-49, 54-70
 };

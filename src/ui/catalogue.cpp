@@ -1,13 +1,16 @@
 #include "ui/catalogue.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 
 namespace tessella::ui {
 
+const Picture& GetPicture(PictureId id) {
+  // The catalogue is sorted by name, as the ids are numbered.
+  return AllPictures()[static_cast<size_t>(id)];
+}
+
 const Picture* FindPicture(std::string_view name) {
-  // The catalogue is sorted by name.
   const auto all = AllPictures();
   const auto it = std::lower_bound(all.begin(), all.end(), name,
                                    [](const Picture& p, std::string_view n) { return p.name < n; });
@@ -15,14 +18,12 @@ const Picture* FindPicture(std::string_view name) {
   return &*it;
 }
 
-const Picture& GetPicture(std::string_view name) {
-  const Picture* p = FindPicture(name);
-  if (p == nullptr) throw std::out_of_range("no picture named " + std::string(name));
-  return *p;
+PictureId IdOf(const Picture& picture) {
+  return static_cast<PictureId>(&picture - AllPictures().data());
 }
 
-void DrawPicture(console::Console& console, std::string_view name) {
-  const Picture& p = GetPicture(name);
+void DrawPicture(console::Console& console, PictureId id) {
+  const Picture& p = GetPicture(id);
   std::string image(p.image);
   console.Putz(p.left, p.right, p.top, p.bottom, image);
 }
