@@ -86,6 +86,16 @@ struct LoopMemory {
   bool save_part = false;
 };
 
+// What the code generators keep from one run to the next.
+struct GeneratorMemory {
+  // The words marked with Mark word for the clickable-word handler: its IF lines and
+  // CASE lines, in the order marked, until a generator builds the handler from them.
+  std::string if_list;
+  std::string case_list;
+  // The Basic the DOS code dialog had picked (codegen::DosBasic), kept across runs.
+  int dos_basic = 0;
+};
+
 // One event of the main loop, as GetEvent returns it.
 struct Event {
   int keynumber = 0;
@@ -111,6 +121,7 @@ struct Editor {
   LineDrawing lines;
   UndoHistory undo;
   LoopMemory loop;
+  GeneratorMemory generators;
 
   int rows() const { return console.rows(); }
   int cols() const { return console.cols(); }
