@@ -46,20 +46,20 @@ TEST(GetKey, ClicksGiveFlagsAndPositionMiddleClickIsAKeyMovesAreDropped) {
   testing::FakeHost host;
   host.Queue("move 5 6\nrclick 7 8\nmclick 9 10\ndclick 2 3\ntype a\n");
   Input input(host);
-  KeyEvent right = GetKey(input);
+  Event right = GetKey(input);
   EXPECT_EQ(right.rgt, 1);
   EXPECT_EQ(right.key, "");
   EXPECT_EQ(right.keynumber, 0);
   EXPECT_EQ(right.row, 7);
   EXPECT_EQ(right.col, 8);
-  KeyEvent middle = GetKey(input);
+  Event middle = GetKey(input);
   EXPECT_EQ(middle.keynumber, -1);
   EXPECT_EQ(middle.key.size(), 4u);
   EXPECT_EQ(middle.row, 0);
-  KeyEvent dbl = GetKey(input);  // a double click is a left click
+  Event dbl = GetKey(input);  // a double click is a left click
   EXPECT_EQ(dbl.lft, 1);
   EXPECT_EQ(dbl.row, 2);
-  KeyEvent key = GetKey(input);
+  Event key = GetKey(input);
   EXPECT_EQ(key.keynumber, 'a');
   EXPECT_EQ(input.mouse_row(), 2);  // the last click's place is kept
 }

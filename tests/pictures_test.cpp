@@ -247,12 +247,12 @@ namespace {
 TEST(DialogData, ExitBoxButtonsAreWhereTheirPicturesAre) {
   const Picture& box = GetPicture(exit_box::kPicture);
   struct Case {
-    console::KeyEvent event;
+    console::Event event;
     int button;
   };
-  auto key = [](const char* k) { return console::KeyEvent{k[0], k, 0, 0, 0, 0}; };
+  auto key = [](const char* k) { return console::Event{k[0], k, 0, 0, 0, 0}; };
   auto click = [](int row, int col, bool right = false) {
-    return console::KeyEvent{0, "", right ? 1 : 0, right ? 0 : 1, row, col};
+    return console::Event{0, "", right ? 1 : 0, right ? 0 : 1, row, col};
   };
   const Case cases[] = {
       {key("y"), exit_box::kYes},        {key("Y"), exit_box::kYes},

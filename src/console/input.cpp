@@ -32,9 +32,9 @@ std::string Input::Wait() {
   }
 }
 
-KeyEvent GetKey(Input& input) {
+Event GetKey(Input& input) {
   input.SetMouseMode(MouseMode::kStandard);
-  KeyEvent ev;
+  Event ev;
   ev.key = input.Wait();
   const int button = ev.key.size() == 4 ? static_cast<unsigned char>(ev.key[3]) : 0;
   if (button != 1 && button != 2) {

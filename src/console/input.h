@@ -34,19 +34,20 @@ class Input {
   int mouse_col_ = 0;
 };
 
-// One event as GetKey returns it. A left or right button event gives an empty key
-// string, key number 0, the flag and the mouse position; anything else (a key, a middle
-// click) gives its key string and key number, with row and column 0.
-struct KeyEvent {
+// One event as the readers return it. From GetKey, a left or right button event gives
+// an empty key string, key number 0, the flag and the mouse position; anything else (a
+// key, a middle click) gives its key string and key number, with row and column 0. The
+// main loop's GetEvent fills the same fields its own way.
+struct Event {
   int keynumber = 0;
-  std::string key;
-  int rgt = 0;
-  int lft = 0;
-  int row = 0;
+  std::string key;  // the key string
+  int rgt = 0;      // right button
+  int lft = 0;      // left button
+  int row = 0;      // mouse row and column
   int col = 0;
 };
 
 // Waits for one event in the standard mouse mode.
-KeyEvent GetKey(Input& input);
+Event GetKey(Input& input);
 
 }  // namespace tessella::console

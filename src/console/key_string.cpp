@@ -4,20 +4,6 @@
 
 #include "console/keys.h"
 
-namespace tessella::keys {
-
-int LetterScanCode(char letter) {
-  // Scan codes of the letter keys in alphabetical order.
-  static constexpr unsigned char kScan[26] = {
-      0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23, 0x17, 0x24, 0x25, 0x26, 0x32,
-      0x31, 0x18, 0x19, 0x10, 0x13, 0x1F, 0x14, 0x16, 0x2F, 0x11, 0x2D, 0x15, 0x2C};
-  if (letter >= 'a' && letter <= 'z') return kScan[letter - 'a'];
-  if (letter >= 'A' && letter <= 'Z') return kScan[letter - 'A'];
-  return 0;
-}
-
-}  // namespace tessella::keys
-
 namespace tessella::console {
 namespace {
 

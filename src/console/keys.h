@@ -1,6 +1,9 @@
 #pragma once
 // Key numbers: CVI(key string + CHR$(0)). One-byte keys give their character, keys
-// without a character give scan code * 256, mouse events give -1.
+// without a character give scan code * 256, mouse events give -1. The codes come from
+// the one key table (key_names.h).
+#include "console/key_names.h"
+
 namespace tessella::keys {
 
 inline constexpr int kBackspace = 8;
@@ -16,59 +19,59 @@ inline constexpr int Scan(int scan_code) {
   return scan_code < 0x80 ? scan_code * 256 : scan_code * 256 - 0x10000;
 }
 
-inline constexpr int kHome = Scan(0x47);
-inline constexpr int kUp = Scan(0x48);
-inline constexpr int kPgUp = Scan(0x49);
-inline constexpr int kLeft = Scan(0x4B);
-inline constexpr int kRight = Scan(0x4D);
-inline constexpr int kEnd = Scan(0x4F);
-inline constexpr int kDown = Scan(0x50);
-inline constexpr int kPgDn = Scan(0x51);
-inline constexpr int kIns = Scan(0x52);
-inline constexpr int kDel = Scan(0x53);
+inline constexpr int kHome = Scan(ScanOf("Home"));
+inline constexpr int kUp = Scan(ScanOf("Up"));
+inline constexpr int kPgUp = Scan(ScanOf("PgUp"));
+inline constexpr int kLeft = Scan(ScanOf("Left"));
+inline constexpr int kRight = Scan(ScanOf("Right"));
+inline constexpr int kEnd = Scan(ScanOf("End"));
+inline constexpr int kDown = Scan(ScanOf("Down"));
+inline constexpr int kPgDn = Scan(ScanOf("PgDn"));
+inline constexpr int kIns = Scan(ScanOf("Ins"));
+inline constexpr int kDel = Scan(ScanOf("Del"));
 
-inline constexpr int kF1 = Scan(0x3B);
-inline constexpr int kF2 = Scan(0x3C);
-inline constexpr int kF3 = Scan(0x3D);
-inline constexpr int kF4 = Scan(0x3E);
-inline constexpr int kF5 = Scan(0x3F);
-inline constexpr int kF6 = Scan(0x40);
-inline constexpr int kF7 = Scan(0x41);
-inline constexpr int kF8 = Scan(0x42);
-inline constexpr int kF9 = Scan(0x43);
-inline constexpr int kF10 = Scan(0x44);
-inline constexpr int kF11 = Scan(0x57);
-inline constexpr int kF12 = Scan(0x58);
+inline constexpr int kF1 = Scan(ScanOf("F1"));
+inline constexpr int kF2 = Scan(ScanOf("F2"));
+inline constexpr int kF3 = Scan(ScanOf("F3"));
+inline constexpr int kF4 = Scan(ScanOf("F4"));
+inline constexpr int kF5 = Scan(ScanOf("F5"));
+inline constexpr int kF6 = Scan(ScanOf("F6"));
+inline constexpr int kF7 = Scan(ScanOf("F7"));
+inline constexpr int kF8 = Scan(ScanOf("F8"));
+inline constexpr int kF9 = Scan(ScanOf("F9"));
+inline constexpr int kF10 = Scan(ScanOf("F10"));
+inline constexpr int kF11 = Scan(ScanOf("F11"));
+inline constexpr int kF12 = Scan(ScanOf("F12"));
 // Shift-F10, and the Menu key, which front ends deliver as Shift-F10.
-inline constexpr int kShiftF10 = Scan(0x5D);
+inline constexpr int kShiftF10 = Scan(ScanOf("Shift-F10"));
 
 // Alt+letter: the letter key's scan code * 256.
-inline constexpr int kAltQ = Scan(0x10);
-inline constexpr int kAltW = Scan(0x11);
-inline constexpr int kAltE = Scan(0x12);
-inline constexpr int kAltR = Scan(0x13);
-inline constexpr int kAltT = Scan(0x14);
-inline constexpr int kAltY = Scan(0x15);
-inline constexpr int kAltU = Scan(0x16);
-inline constexpr int kAltI = Scan(0x17);
-inline constexpr int kAltO = Scan(0x18);
-inline constexpr int kAltP = Scan(0x19);
-inline constexpr int kAltA = Scan(0x1E);
-inline constexpr int kAltS = Scan(0x1F);
-inline constexpr int kAltD = Scan(0x20);
-inline constexpr int kAltF = Scan(0x21);
-inline constexpr int kAltG = Scan(0x22);
-inline constexpr int kAltH = Scan(0x23);
-inline constexpr int kAltJ = Scan(0x24);
-inline constexpr int kAltK = Scan(0x25);
-inline constexpr int kAltL = Scan(0x26);
-inline constexpr int kAltZ = Scan(0x2C);
-inline constexpr int kAltX = Scan(0x2D);
-inline constexpr int kAltC = Scan(0x2E);
-inline constexpr int kAltV = Scan(0x2F);
-inline constexpr int kAltB = Scan(0x30);
-inline constexpr int kAltN = Scan(0x31);
-inline constexpr int kAltM = Scan(0x32);
+inline constexpr int kAltQ = Scan(LetterScanCode('Q'));
+inline constexpr int kAltW = Scan(LetterScanCode('W'));
+inline constexpr int kAltE = Scan(LetterScanCode('E'));
+inline constexpr int kAltR = Scan(LetterScanCode('R'));
+inline constexpr int kAltT = Scan(LetterScanCode('T'));
+inline constexpr int kAltY = Scan(LetterScanCode('Y'));
+inline constexpr int kAltU = Scan(LetterScanCode('U'));
+inline constexpr int kAltI = Scan(LetterScanCode('I'));
+inline constexpr int kAltO = Scan(LetterScanCode('O'));
+inline constexpr int kAltP = Scan(LetterScanCode('P'));
+inline constexpr int kAltA = Scan(LetterScanCode('A'));
+inline constexpr int kAltS = Scan(LetterScanCode('S'));
+inline constexpr int kAltD = Scan(LetterScanCode('D'));
+inline constexpr int kAltF = Scan(LetterScanCode('F'));
+inline constexpr int kAltG = Scan(LetterScanCode('G'));
+inline constexpr int kAltH = Scan(LetterScanCode('H'));
+inline constexpr int kAltJ = Scan(LetterScanCode('J'));
+inline constexpr int kAltK = Scan(LetterScanCode('K'));
+inline constexpr int kAltL = Scan(LetterScanCode('L'));
+inline constexpr int kAltZ = Scan(LetterScanCode('Z'));
+inline constexpr int kAltX = Scan(LetterScanCode('X'));
+inline constexpr int kAltC = Scan(LetterScanCode('C'));
+inline constexpr int kAltV = Scan(LetterScanCode('V'));
+inline constexpr int kAltB = Scan(LetterScanCode('B'));
+inline constexpr int kAltN = Scan(LetterScanCode('N'));
+inline constexpr int kAltM = Scan(LetterScanCode('M'));
 
 // Digit keys 1-0 delivered without a character (the Boxes menu's codes).
 inline constexpr int kDigit1 = Scan(0x02);
@@ -85,8 +88,5 @@ inline constexpr int kDigit0 = Scan(0x0B);
 // Keys the key table lists as doing nothing.
 inline constexpr int kNothing92 = Scan(0x92);
 inline constexpr int kNothing93 = Scan(0x93);
-
-// Scan code of a letter key ('a'..'z' or 'A'..'Z'), 0 for anything else.
-int LetterScanCode(char letter);
 
 }  // namespace tessella::keys

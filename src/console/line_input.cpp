@@ -17,7 +17,7 @@ std::string ReadLine(Console& con, Input& input, int row, int col, int max_lengt
   con.SetCursorVisible(true);
   con.Locate(row, col);
   for (;;) {
-    const KeyEvent ev = GetKey(input);
+    const Event ev = GetKey(input);
     if (ev.key.size() != 1) continue;  // clicks, and keys without a character
     const auto ch = static_cast<unsigned char>(ev.key[0]);
     if (ch == keys::kEnter) break;

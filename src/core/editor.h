@@ -96,15 +96,8 @@ struct GeneratorMemory {
   int dos_basic = 0;
 };
 
-// One event of the main loop, as GetEvent returns it.
-struct Event {
-  int keynumber = 0;
-  std::string key;  // key string
-  int rgt = 0;      // right button
-  int lft = 0;      // left button
-  int row = 0;      // mouse row and column
-  int col = 0;
-};
+// One event of the main loop, as GetEvent returns it: the same as a modal screen's.
+using Event = console::Event;
 
 struct Editor {
   Editor(console::Console& c, console::Input& i, ports::Host& h, ports::FileSystem& f)

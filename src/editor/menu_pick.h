@@ -8,7 +8,7 @@ namespace tessella::editor::menu {
 struct Pick {
   bool chosen = false;  // an item row was clicked; otherwise the drop-down was closed
   int k = 0;            // the item of that row
-  console::KeyEvent event;  // what was read, for the caller to look at a close
+  console::Event event;  // what was read, for the caller to look at a close
 };
 
 // Reads one event. A click in menu m's span on an item row chooses that row's item

@@ -12,7 +12,7 @@
 namespace tessella::editor {
 namespace {
 
-using console::KeyEvent;
+using console::Event;
 using namespace menu;
 
 constexpr int kNothingChosen = 0;
@@ -46,12 +46,12 @@ class MenuRun {
     con_.CopyPage(kScreenPage, kBarPage);
     HighlightTitle(con_, m_);
     for (;;) {
-      KeyEvent ev = console::GetKey(ui_.input);
+      Event ev = console::GetKey(ui_.input);
       if (open_next_) {
         // Left or Right moved away from an open drop-down: the next event opens the
         // new menu at its first item, whatever that event was.
         open_next_ = false;
-        ev = KeyEvent{};
+        ev = Event{};
         ev.keynumber = keys::kDown;
       }
       if (ev.rgt) return kNothingChosen;  // a right click is Esc
@@ -68,7 +68,7 @@ class MenuRun {
  private:
   // A left click on the bar's title row; a click on another title while the drop-down
   // waits is taken as the next title click.
-  std::optional<int> OnTitleClick(KeyEvent ev) {
+  std::optional<int> OnTitleClick(Event ev) {
     for (;;) {
       con_.CopyPage(kBarPage, kScreenPage);
       k_ = 0;

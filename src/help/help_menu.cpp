@@ -85,7 +85,7 @@ void RunHelp(console::Console& console, console::Input& input) {
 
   for (;;) {
     ui::DrawPicture(console, ui::PictureId::kHelpMenu);
-    const console::KeyEvent event = console::GetKey(input);
+    const console::Event event = console::GetKey(input);
     if (event.keynumber == keys::kEsc || event.rgt != 0) break;
 
     const HelpItem* item =

@@ -13,30 +13,6 @@ using console::KeyRecord;
 using console::MouseEvent;
 using console::MouseRecord;
 
-struct KeyName {
-  std::string_view name;
-  KeyRecord key;
-};
-
-// Keys by name, with the character and PC scan code each delivers.
-constexpr std::array kKeyNames = {
-    KeyName{"Enter", {13, 0x1C}},     KeyName{"Esc", {27, 0x01}},
-    KeyName{"Tab", {9, 0x0F}},        KeyName{"Backspace", {8, 0x0E}},
-    KeyName{"Space", {32, 0x39}},     KeyName{"Up", {0, 0x48}},
-    KeyName{"Down", {0, 0x50}},       KeyName{"Left", {0, 0x4B}},
-    KeyName{"Right", {0, 0x4D}},      KeyName{"Home", {0, 0x47}},
-    KeyName{"End", {0, 0x4F}},        KeyName{"PgUp", {0, 0x49}},
-    KeyName{"PgDn", {0, 0x51}},       KeyName{"Ins", {0, 0x52}},
-    KeyName{"Del", {0, 0x53}},        KeyName{"F1", {0, 0x3B}},
-    KeyName{"F2", {0, 0x3C}},         KeyName{"F3", {0, 0x3D}},
-    KeyName{"F4", {0, 0x3E}},         KeyName{"F5", {0, 0x3F}},
-    KeyName{"F6", {0, 0x40}},         KeyName{"F7", {0, 0x41}},
-    KeyName{"F8", {0, 0x42}},         KeyName{"F9", {0, 0x43}},
-    KeyName{"F10", {0, 0x44}},        KeyName{"F11", {0, 0x57}},
-    KeyName{"F12", {0, 0x58}},        KeyName{"Shift-F10", {0, 0x5D}},
-    KeyName{"Menu", {0, 0x5D}},
-};
-
 std::optional<int> ParseInt(std::string_view text) {
   int base = 10;
   if (text.starts_with("0x") || text.starts_with("0X")) {
@@ -75,9 +51,7 @@ KeyRecord TypedKey(unsigned char ch) {
 }  // namespace
 
 std::optional<KeyRecord> NamedKey(std::string_view name) {
-  for (const auto& k : kKeyNames) {
-    if (k.name == name) return k.key;
-  }
+  if (const keys::NamedKey* key = keys::FindNamedKey(name)) return KeyRecord{key->ch, key->scan, false};
   if (name.size() == 5 && name.starts_with("Alt-")) {
     const char letter = name[4];
     if (letter >= 'A' && letter <= 'Z') {

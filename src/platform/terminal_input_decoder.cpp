@@ -20,29 +20,28 @@ constexpr std::uint8_t kEsc = 0x1B;
 // than held back waiting for a final byte that never comes.
 constexpr std::size_t kMaxSequence = 32;
 
-constexpr std::uint8_t kScanEsc = 0x01;
-constexpr std::uint8_t kScanBackspace = 0x0E;
-constexpr std::uint8_t kScanTab = 0x0F;
-constexpr std::uint8_t kScanEnter = 0x1C;
-constexpr std::uint8_t kScanSpace = 0x39;
-constexpr std::uint8_t kScanHome = 0x47;
-constexpr std::uint8_t kScanUp = 0x48;
-constexpr std::uint8_t kScanPgUp = 0x49;
-constexpr std::uint8_t kScanLeft = 0x4B;
-constexpr std::uint8_t kScanRight = 0x4D;
-constexpr std::uint8_t kScanEnd = 0x4F;
-constexpr std::uint8_t kScanDown = 0x50;
-constexpr std::uint8_t kScanPgDn = 0x51;
-constexpr std::uint8_t kScanIns = 0x52;
-constexpr std::uint8_t kScanDel = 0x53;
-constexpr std::uint8_t kScanF1 = 0x3B;
-constexpr std::uint8_t kScanF6 = 0x40;
-constexpr std::uint8_t kScanF10 = 0x44;
-constexpr std::uint8_t kScanF11 = 0x57;
-constexpr std::uint8_t kScanF12 = 0x58;
-// Shift-F10 on the PC keyboard. The Menu key, the keyboard's right click, gives the
-// same code, since both open the menu bar.
-constexpr std::uint8_t kScanShiftF10 = 0x5D;
+using keys::ScanOf;
+constexpr std::uint8_t kScanEsc = ScanOf("Esc");
+constexpr std::uint8_t kScanBackspace = ScanOf("Backspace");
+constexpr std::uint8_t kScanTab = ScanOf("Tab");
+constexpr std::uint8_t kScanEnter = ScanOf("Enter");
+constexpr std::uint8_t kScanSpace = ScanOf("Space");
+constexpr std::uint8_t kScanHome = ScanOf("Home");
+constexpr std::uint8_t kScanUp = ScanOf("Up");
+constexpr std::uint8_t kScanPgUp = ScanOf("PgUp");
+constexpr std::uint8_t kScanLeft = ScanOf("Left");
+constexpr std::uint8_t kScanRight = ScanOf("Right");
+constexpr std::uint8_t kScanEnd = ScanOf("End");
+constexpr std::uint8_t kScanDown = ScanOf("Down");
+constexpr std::uint8_t kScanPgDn = ScanOf("PgDn");
+constexpr std::uint8_t kScanIns = ScanOf("Ins");
+constexpr std::uint8_t kScanDel = ScanOf("Del");
+constexpr std::uint8_t kScanF1 = ScanOf("F1");
+constexpr std::uint8_t kScanF6 = ScanOf("F6");
+constexpr std::uint8_t kScanF10 = ScanOf("F10");
+constexpr std::uint8_t kScanF11 = ScanOf("F11");
+constexpr std::uint8_t kScanF12 = ScanOf("F12");
+constexpr std::uint8_t kScanShiftF10 = ScanOf("Shift-F10");
 
 // Scan code of the US-layout key that types a printable ASCII character (shifted or
 // not). Letters come from keys::LetterScanCode so the Alt rule sees the same codes.

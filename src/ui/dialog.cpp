@@ -8,7 +8,7 @@ namespace tessella::ui {
 
 void ShowBox(const Modal& ui, PictureId box) { DrawPicture(ui.console, box); }
 
-int ButtonFor(const Picture& box, const console::KeyEvent& event) {
+int ButtonFor(const Picture& box, const console::Event& event) {
   const bool clicked = event.lft || event.rgt;
   for (size_t i = 0; i < box.buttons.size(); ++i) {
     const Button& b = box.buttons[i];

@@ -13,7 +13,7 @@ namespace tessella::ui {
 // What one event did in a dialog box.
 struct DialogAnswer {
   int button = -1;          // the button pressed (its place in the picture's list), -1: none
-  console::KeyEvent event;  // the event itself
+  console::Event event;  // the event itself
 };
 
 // Draws the box on page 1 (the region writer). The caller keeps the snapshot that takes
@@ -22,7 +22,7 @@ void ShowBox(const Modal& ui, PictureId box);
 
 // The button an event presses: a left or right click inside a button's cells, or a key
 // whose character the button lists; failing both, the box's default button; else -1.
-int ButtonFor(const Picture& box, const console::KeyEvent& event);
+int ButtonFor(const Picture& box, const console::Event& event);
 
 // Waits for one event (GetKey). When it presses a button that has a lit picture, the
 // lit picture is drawn and stays for its time.
