@@ -1,25 +1,28 @@
 #!/usr/bin/env bash
-# Seeds a corpus for each file-reader fuzzer from the test data and a few hostile
-# names, then runs each fuzzer for the given seconds (default 60).
-#   fuzz/run-fuzzers.sh BUILD_DIR [SECONDS]
+# Seeds a corpus for each fuzzer built in BUILD_DIR/fuzz from the test data (and, for
+# the readers that take a file name, a few hostile names), then runs every fuzzer for
+# SECONDS (default 60), JOBS at a time (default: the number of cores).
+#   fuzz/run-fuzzers.sh BUILD_DIR [SECONDS] [JOBS]
 # A crash leaves its input as BUILD_DIR/fuzz-crashes/<fuzzer>-crash-*; turn it into a
 # regression test before fixing it.
 set -euo pipefail
 build=${1:?build directory with TESSELLA_FUZZ=ON}
 seconds=${2:-60}
+jobs=${3:-$(nproc 2>/dev/null || echo 2)}
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 corpus_root=$build/fuzz-corpus
 crashes=$build/fuzz-crashes
 mkdir -p "$crashes"
 
 names=("-000" "-999" "-ab1" "00-000" "menu-080.bny" "LOGO25-080.BSA" "MENU" "menu2" "")
-data_files=("$source_dir"/tests/data/bsave/* "$source_dir"/tests/golden/files/*)
+data_files=("$source_dir"/tests/data/*/* "$source_dir"/tests/golden/files/*)
 
-seed() {  # seed FUZZER: every name with every data file, and with a small pop file
-  local dir=$corpus_root/$1 n=0
-  mkdir -p "$dir"
+# Readers that are given a file name first: every name with every data file.
+seed_named() {
+  local dir=$1 n=0
   for name in "${names[@]}"; do
     for file in "${data_files[@]}"; do
+      [ -f "$file" ] || continue
       { printf '%s\n' "$name"; cat "$file"; } > "$dir/seed-$n"
       n=$((n + 1))
     done
@@ -28,22 +31,43 @@ seed() {  # seed FUZZER: every name with every data file, and with a small pop f
   done
 }
 
-seed_raw() {  # seed_raw FUZZER FILES...: the files as they are
-  local dir=$corpus_root/$1
-  shift
-  mkdir -p "$dir"
-  cp "$@" "$dir/"
+# The others: the data files as they are, and the fuzzer's own seeds when it has some.
+seed_raw() {
+  local dir=$1 fuzzer=$2
+  for file in "${data_files[@]}"; do [ -f "$file" ] && cp "$file" "$dir/"; done
+  if [ -d "$source_dir/fuzz/seeds/${fuzzer%_fuzz}" ]; then
+    cp "$source_dir/fuzz/seeds/${fuzzer%_fuzz}"/* "$dir/"
+  fi
+  return 0
 }
 
-for fuzzer in binary_screens_fuzz bsave_fuzz pop_fuzz include_fuzz text_view_fuzz \
-    art_ansi_fuzz art_bin_fuzz art_xbin_fuzz sauce_fuzz; do
+run_one() {
+  local fuzzer=$1 dir=$corpus_root/$1
+  mkdir -p "$dir"
   case $fuzzer in
-    art_*|sauce_*) seed_raw "$fuzzer" "$source_dir"/tests/data/ans/* "$source_dir"/tests/data/bin/* ;;
-    *) seed "$fuzzer" ;;
+    binary_screens_fuzz|bsave_fuzz|pop_fuzz|include_fuzz|text_view_fuzz) seed_named "$dir" ;;
+    *) seed_raw "$dir" "$fuzzer" ;;
   esac
-  "$build/fuzz/$fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
-    -artifact_prefix="$crashes/$fuzzer-" "$corpus_root/$fuzzer" 2> "$build/$fuzzer.log" || {
-    echo "$fuzzer: FAILED, see $build/$fuzzer.log"; exit 1; }
+  if ! "$build/fuzz/$fuzzer" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=1024 \
+      -artifact_prefix="$crashes/$fuzzer-" "$dir" 2> "$build/$fuzzer.log"; then
+    echo "$fuzzer: FAILED, see $build/$fuzzer.log"
+    tail -n 30 "$build/$fuzzer.log"
+    return 1
+  fi
   echo "$fuzzer: $(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "$build/$fuzzer.log" |
     grep -o '[0-9]*$') runs in ${seconds}s"
+}
+
+fuzzers=()
+for exe in "$build"/fuzz/*_fuzz; do [ -x "$exe" ] && fuzzers+=("$(basename "$exe")"); done
+[ ${#fuzzers[@]} -gt 0 ] || { echo "no fuzzers in $build/fuzz"; exit 1; }
+
+failed=0
+pids=()
+for fuzzer in "${fuzzers[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do wait -n || failed=1; done
+  run_one "$fuzzer" &
+  pids+=($!)
 done
+for pid in "${pids[@]}"; do wait "$pid" || failed=1; done
+exit $failed

@@ -94,7 +94,9 @@ TEST(TerminalRenderer, TheLocaleSaysWhetherToSendUtf8) {
       {{{"LANG", "en_US.ISO-8859-1"}}, false},
       {{}, false},                                          // the C locale
   };
-  for (const auto& [env, utf8] : cases) {
+  for (const auto& each : cases) {
+    const Env& env = each.first;
+    const bool utf8 = each.second;
     const bool got = LocaleIsUtf8([&env](const char* name) -> const char* {
       const auto it = env.find(name);
       return it == env.end() ? nullptr : it->second.c_str();
