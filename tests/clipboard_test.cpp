@@ -130,6 +130,13 @@ TEST(ClipboardDesktop, Osc52CarriesTheBytesInBase64) {
   EXPECT_EQ(Osc52("Hi"), "\x1b]52;c;SGk=\a");
 }
 
+// A pasting program stops at the first zero byte; the desktop gets a blank there, and
+// every other byte as it stands.
+TEST(ClipboardDesktop, AZeroByteReachesTheDesktopAsABlank) {
+  EXPECT_EQ(DesktopClipboardText(std::string("\0A\x07\0\0\r\n", 7)), " A\x07  \r\n");
+  EXPECT_EQ(DesktopClipboardText(AllBytes()), AllBytes());
+}
+
 TEST(ClipboardDesktop, CommandGetsTheBytesAndIsNeverWaitedForLong) {
   const fs::path out = fs::temp_directory_path() / ("tessella-run-" + std::to_string(getpid()));
   EXPECT_TRUE(RunClipboardCommand({"sh", "-c", "cat > " + out.string()}, AllBytes(), 5000));

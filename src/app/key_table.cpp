@@ -5,6 +5,7 @@
 
 #include "areas/area_commands.h"
 #include "areas/line_drawing.h"
+#include "codegen/console_family_commands.h"
 #include "console/keys.h"
 #include "app/help_command.h"
 #include "core/page_moves.h"
@@ -48,13 +49,13 @@ constexpr std::array kTable = {
     KeyEntry{kDigit9, "sunken box, magenta", core::DoNothing},
     // Code generators.
     KeyEntry{kAltA, "Atom screen code", core::DoNothing},
-    KeyEntry{kAltF, "FreeBasic screen code", core::DoNothing},
+    KeyEntry{kAltF, "FreeBasic screen code", codegen::CopyFreeBasicScreen},
     KeyEntry{kAltJ, "XPRINT code", core::DoNothing},
     KeyEntry{kAltL, "GRAPHIC PRINT code", core::DoNothing},
     KeyEntry{kAltP, "user control code for PBdos/QB", core::DoNothing},
     KeyEntry{kAltR, "user control code for PBCC", core::DoNothing},
     KeyEntry{kAltT, "copy text with lines", core::DoNothing},
-    KeyEntry{kF6, "PBCC screen code", core::DoNothing},
+    KeyEntry{kF6, "PBCC screen code", codegen::CopyPbccScreenCode},
     KeyEntry{kF7, "PB/QB/GW DOS code", core::DoNothing},
     KeyEntry{kF8, "regular text", core::DoNothing},
     // Area operations.
@@ -66,7 +67,7 @@ constexpr std::array kTable = {
     KeyEntry{kF12, "Edit Text dialog", core::DoNothing},
     KeyEntry{kAltH, "jump word", core::DoNothing},
     KeyEntry{kAltI, "shell word", core::DoNothing},
-    KeyEntry{kAltY, "mouse-selectable words", core::DoNothing},
+    KeyEntry{kAltY, "mouse-selectable words", codegen::MarkClickableWord},
     KeyEntry{kAltK, "extended ASCII chart", core::DoNothing},
     KeyEntry{kAltX, "colour chart", core::DoNothing},
     // Files.

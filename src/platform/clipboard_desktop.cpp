@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -68,6 +69,12 @@ bool SendAll(int fd, std::string_view bytes, Clock::time_point deadline) {
 }
 
 }  // namespace
+
+std::string DesktopClipboardText(std::string_view bytes) {
+  std::string text(bytes);
+  std::replace(text.begin(), text.end(), '\0', ' ');
+  return text;
+}
 
 std::vector<std::string> ChooseClipboardCommand(const EnvLookup& env,
                                                 const ProgramLookup& installed) {

@@ -1,13 +1,19 @@
 #pragma once
 // Handing clipboard bytes to the desktop: through wl-copy on Wayland, xclip or xsel on
 // X11, or the terminal's OSC 52 request when no desktop clipboard is reachable. The
-// bytes go over unchanged (code page 437 as they stand, CR LF line ends).
+// bytes go over as they stand (code page 437, CR LF line ends), except a zero byte.
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tessella::platform {
+
+// What the desktop clipboard gets for a hand-off: the bytes with every zero byte given
+// as a blank. A program pasting from the desktop clipboard stops at the first zero
+// byte and would lose the rest of the text; a zero and a blank both show as an empty
+// cell. The clipboard file keeps the exact bytes.
+std::string DesktopClipboardText(std::string_view bytes);
 
 // Looks up an environment variable (nullptr when unset).
 using EnvLookup = std::function<const char*(const char*)>;

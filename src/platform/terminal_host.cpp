@@ -246,10 +246,11 @@ void TerminalHost::Beep() {
 
 void TerminalHost::SetClipboard(std::string_view bytes) {
   clipboard_error_ = WriteClipboardFile(clipboard_file_, bytes);
+  const std::string desktop = DesktopClipboardText(bytes);
   const std::vector<std::string> command = DesktopClipboardCommand();
-  if (!command.empty() && RunClipboardCommand(command, bytes, kClipboardTimeoutMs)) return;
+  if (!command.empty() && RunClipboardCommand(command, desktop, kClipboardTimeoutMs)) return;
   if (!finished_ && TerminalMayTakeOsc52([](const char* name) { return std::getenv(name); })) {
-    Write(Osc52(bytes));
+    Write(Osc52(desktop));
   }
 }
 
