@@ -6,11 +6,11 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libncurses-dev libgtest-dev libbenchmark-dev
   libansilove-dev)
 # The test suite also drives the program under tmux and checks the desktop clipboard
-# with xclip under Xvfb; those tests skip themselves when the tools are absent. The
-# render tests read the pictures back with libpng. clang builds the fuzzers
-# (libFuzzer) and the sanitized test build.
+# with xclip under Xvfb, and reads generated DOS code back through bwbasic; those tests
+# skip themselves when the tools are absent. The render tests read the pictures back
+# with libpng. clang builds the fuzzers (libFuzzer) and the sanitized test build.
 if [ "${1:-}" = "--test" ]; then
-  packages+=(tmux xclip xvfb libpng-dev clang libclang-rt-dev)
+  packages+=(tmux xclip xvfb libpng-dev bwbasic clang libclang-rt-dev)
 fi
 
 missing=()

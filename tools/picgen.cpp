@@ -78,7 +78,7 @@ struct Button {
   std::string name;
   int left = 0, right = 0, top = 0, bottom = 0;
   std::string lit;  // picture drawn while it is pressed, "" for none
-  int lit_ms = 0;
+  int lit_ms = -1;   // how long it stays; 0: drawn and left standing; -1: not given
   std::string keys;
   bool is_default = false;
   int line = 0;
@@ -294,7 +294,7 @@ Picture ReadPicture(const std::filesystem::path& path) {
         b.right < b.left || b.bottom < b.top) {
       Fail(file, b.line, "button '" + b.name + "' does not lie inside the picture's rectangle");
     }
-    if (!b.lit.empty() && b.lit_ms <= 0) {
+    if (!b.lit.empty() && b.lit_ms < 0) {
       Fail(file, b.line, "button '" + b.name + "' is lit: say for how long with 'ms N'");
     }
     if (b.is_default) ++defaults;
@@ -392,7 +392,7 @@ std::string PicturesSource(const std::vector<Picture>& pictures) {
       for (const Button& b : p.buttons) {
         out << "  {" << Quoted(b.name) << ", {" << b.top << ", " << b.left << ", " << b.bottom
             << ", " << b.right << "}, PictureId::" << (b.lit.empty() ? "kNone" : ConstantName(b.lit))
-            << ", " << b.lit_ms << ", " << Quoted(b.keys) << ", " << (b.is_default ? "true" : "false")
+            << ", " << std::max(0, b.lit_ms) << ", " << Quoted(b.keys) << ", " << (b.is_default ? "true" : "false")
             << "},\n";
       }
       out << "}};\n";

@@ -6,6 +6,7 @@
 #include "areas/area_commands.h"
 #include "areas/line_drawing.h"
 #include "codegen/console_family_commands.h"
+#include "codegen/dos_text_commands.h"
 #include "console/keys.h"
 #include "app/help_command.h"
 #include "core/page_moves.h"
@@ -48,16 +49,16 @@ constexpr std::array kTable = {
     KeyEntry{kDigit8, "raised box, magenta", core::DoNothing},
     KeyEntry{kDigit9, "sunken box, magenta", core::DoNothing},
     // Code generators.
-    KeyEntry{kAltA, "Atom screen code", core::DoNothing},
+    KeyEntry{kAltA, "Atom screen code", codegen::AtomCode},
     KeyEntry{kAltF, "FreeBasic screen code", codegen::CopyFreeBasicScreen},
-    KeyEntry{kAltJ, "XPRINT code", core::DoNothing},
-    KeyEntry{kAltL, "GRAPHIC PRINT code", core::DoNothing},
-    KeyEntry{kAltP, "user control code for PBdos/QB", core::DoNothing},
-    KeyEntry{kAltR, "user control code for PBCC", core::DoNothing},
-    KeyEntry{kAltT, "copy text with lines", core::DoNothing},
+    KeyEntry{kAltJ, "XPRINT code", codegen::XprintCopy},
+    KeyEntry{kAltL, "GRAPHIC PRINT code", codegen::GraphicPrintCopy},
+    KeyEntry{kAltP, "user control code for PBdos/QB", codegen::UserControlDos},
+    KeyEntry{kAltR, "user control code for PBCC", codegen::UserControlPbcc},
+    KeyEntry{kAltT, "copy text with lines", codegen::TextWithLinesCopy},
     KeyEntry{kF6, "PBCC screen code", codegen::CopyPbccScreenCode},
-    KeyEntry{kF7, "PB/QB/GW DOS code", core::DoNothing},
-    KeyEntry{kF8, "regular text", core::DoNothing},
+    KeyEntry{kF7, "PB/QB/GW DOS code", codegen::DosCode},
+    KeyEntry{kF8, "regular text", codegen::RegularTextCopy},
     // Area operations.
     KeyEntry{kAltG, "copy the whole work screen", areas::CopyWholeScreen},
     KeyEntry{kF9, "copy the area", areas::Copy},
