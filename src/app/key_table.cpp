@@ -5,6 +5,7 @@
 
 #include "areas/area_commands.h"
 #include "areas/line_drawing.h"
+#include "areas/panels.h"
 #include "console/keys.h"
 #include "app/help_command.h"
 #include "core/page_moves.h"
@@ -32,20 +33,20 @@ core::Next Ignore(core::Editor&, core::Event&) { return core::Next::kLoopTop; }
 constexpr std::array kTable = {
     KeyEntry{kEsc, "drop the area, unload the arrow keys", Escape},
     // Raised and sunken boxes in the area.
-    KeyEntry{kAltB, "raised box, dark grey", core::DoNothing},
-    KeyEntry{kAltC, "sunken box, dark grey", core::DoNothing},
-    KeyEntry{kAltD, "raised box, light grey", core::DoNothing},
-    KeyEntry{kAltE, "sunken box, light grey", core::DoNothing},
-    KeyEntry{kDigit0, "raised box, blue", core::DoNothing},
-    KeyEntry{kDigit1, "sunken box, blue", core::DoNothing},
-    KeyEntry{kDigit2, "raised box, cyan", core::DoNothing},
-    KeyEntry{kDigit3, "sunken box, cyan", core::DoNothing},
-    KeyEntry{kDigit4, "raised box, green", core::DoNothing},
-    KeyEntry{kDigit5, "sunken box, green", core::DoNothing},
-    KeyEntry{kDigit6, "raised box, yellow", core::DoNothing},
-    KeyEntry{kDigit7, "sunken box, yellow", core::DoNothing},
-    KeyEntry{kDigit8, "raised box, magenta", core::DoNothing},
-    KeyEntry{kDigit9, "sunken box, magenta", core::DoNothing},
+    KeyEntry{kAltB, "raised box, dark grey", areas::DrawPanel},
+    KeyEntry{kAltC, "sunken box, dark grey", areas::DrawPanel},
+    KeyEntry{kAltD, "raised box, light grey", areas::DrawPanel},
+    KeyEntry{kAltE, "sunken box, light grey", areas::DrawPanel},
+    KeyEntry{kDigit0, "raised box, blue", areas::DrawPanel},
+    KeyEntry{kDigit1, "sunken box, blue", areas::DrawPanel},
+    KeyEntry{kDigit2, "raised box, cyan", areas::DrawPanel},
+    KeyEntry{kDigit3, "sunken box, cyan", areas::DrawPanel},
+    KeyEntry{kDigit4, "raised box, green", areas::DrawPanel},
+    KeyEntry{kDigit5, "sunken box, green", areas::DrawPanel},
+    KeyEntry{kDigit6, "raised box, yellow", areas::DrawPanel},
+    KeyEntry{kDigit7, "sunken box, yellow", areas::DrawPanel},
+    KeyEntry{kDigit8, "raised box, magenta", areas::DrawPanel},
+    KeyEntry{kDigit9, "sunken box, magenta", areas::DrawPanel},
     // Code generators.
     KeyEntry{kAltA, "Atom screen code", core::DoNothing},
     KeyEntry{kAltF, "FreeBasic screen code", core::DoNothing},
