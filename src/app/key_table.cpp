@@ -4,6 +4,7 @@
 #include <array>
 
 #include "areas/area_commands.h"
+#include "areas/charts.h"
 #include "areas/line_drawing.h"
 #include "areas/panels.h"
 #include "console/keys.h"
@@ -68,8 +69,8 @@ constexpr std::array kTable = {
     KeyEntry{kAltH, "jump word", core::DoNothing},
     KeyEntry{kAltI, "shell word", core::DoNothing},
     KeyEntry{kAltY, "mouse-selectable words", core::DoNothing},
-    KeyEntry{kAltK, "extended ASCII chart", core::DoNothing},
-    KeyEntry{kAltX, "colour chart", core::DoNothing},
+    KeyEntry{kAltK, "extended ASCII chart", areas::AsciiChart},
+    KeyEntry{kAltX, "colour chart", areas::ColourChart},
     // Files.
     KeyEntry{kAltO, "open a file", core::DoNothing},
     KeyEntry{kAltS, "save", core::DoNothing},
