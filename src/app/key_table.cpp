@@ -7,6 +7,7 @@
 #include "areas/charts.h"
 #include "areas/line_drawing.h"
 #include "areas/panels.h"
+#include "areas/text_jumps.h"
 #include "console/keys.h"
 #include "app/help_command.h"
 #include "core/page_moves.h"
@@ -66,8 +67,8 @@ constexpr std::array kTable = {
     KeyEntry{kF10, "paste at the cursor", areas::Paste},
     KeyEntry{kF5, "colour the area", areas::Colour},
     KeyEntry{kF12, "Edit Text dialog", core::DoNothing},
-    KeyEntry{kAltH, "jump word", core::DoNothing},
-    KeyEntry{kAltI, "shell word", core::DoNothing},
+    KeyEntry{kAltH, "jump word", areas::JumpWord},
+    KeyEntry{kAltI, "shell word", areas::ShellWord},
     KeyEntry{kAltY, "mouse-selectable words", core::DoNothing},
     KeyEntry{kAltK, "extended ASCII chart", areas::AsciiChart},
     KeyEntry{kAltX, "colour chart", areas::ColourChart},
