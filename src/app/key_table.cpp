@@ -5,6 +5,7 @@
 
 #include "areas/area_commands.h"
 #include "areas/charts.h"
+#include "areas/edit_text.h"
 #include "areas/line_drawing.h"
 #include "areas/panels.h"
 #include "areas/text_jumps.h"
@@ -66,7 +67,7 @@ constexpr std::array kTable = {
     KeyEntry{kF2, "cut the area", areas::Cut},
     KeyEntry{kF10, "paste at the cursor", areas::Paste},
     KeyEntry{kF5, "colour the area", areas::Colour},
-    KeyEntry{kF12, "Edit Text dialog", core::DoNothing},
+    KeyEntry{kF12, "Edit Text dialog", areas::EditAreaText},
     KeyEntry{kAltH, "jump word", areas::JumpWord},
     KeyEntry{kAltI, "shell word", areas::ShellWord},
     KeyEntry{kAltY, "mouse-selectable words", core::DoNothing},
