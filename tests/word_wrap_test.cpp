@@ -53,6 +53,8 @@ TEST(WrapWords, EveryLineFitsAndNoCharacterIsLost) {
 
 TEST(EditText, BlankRunsCollapseAndTheEditorIsSizedFromTheArea) {
   EXPECT_EQ(areas::CollapseBlanks("Hello   world" + std::string(35, ' ')), "Hello world ");
+  // A NUL cell is a character like any other: the text does not end there.
+  EXPECT_EQ(areas::CollapseBlanks(std::string("a\0  b", 5)), std::string("a\0 b", 4));
   // 20 x 5 cells: an edit box of 120 x 55 dialog units; 60 x 2: 300 x 24.
   EXPECT_EQ(areas::EditorSizeFor(20, 5).cols, 30);
   EXPECT_EQ(areas::EditorSizeFor(20, 5).lines, 6);
