@@ -4,9 +4,13 @@
 #include <array>
 
 #include "areas/area_commands.h"
+#include "areas/charts.h"
+#include "areas/edit_text.h"
 #include "areas/line_drawing.h"
 #include "codegen/console_family_commands.h"
 #include "codegen/dos_text_commands.h"
+#include "areas/panels.h"
+#include "areas/text_jumps.h"
 #include "console/keys.h"
 #include "app/help_command.h"
 #include "core/page_moves.h"
@@ -34,20 +38,20 @@ core::Next Ignore(core::Editor&, core::Event&) { return core::Next::kLoopTop; }
 constexpr std::array kTable = {
     KeyEntry{kEsc, "drop the area, unload the arrow keys", Escape},
     // Raised and sunken boxes in the area.
-    KeyEntry{kAltB, "raised box, dark grey", core::DoNothing},
-    KeyEntry{kAltC, "sunken box, dark grey", core::DoNothing},
-    KeyEntry{kAltD, "raised box, light grey", core::DoNothing},
-    KeyEntry{kAltE, "sunken box, light grey", core::DoNothing},
-    KeyEntry{kDigit0, "raised box, blue", core::DoNothing},
-    KeyEntry{kDigit1, "sunken box, blue", core::DoNothing},
-    KeyEntry{kDigit2, "raised box, cyan", core::DoNothing},
-    KeyEntry{kDigit3, "sunken box, cyan", core::DoNothing},
-    KeyEntry{kDigit4, "raised box, green", core::DoNothing},
-    KeyEntry{kDigit5, "sunken box, green", core::DoNothing},
-    KeyEntry{kDigit6, "raised box, yellow", core::DoNothing},
-    KeyEntry{kDigit7, "sunken box, yellow", core::DoNothing},
-    KeyEntry{kDigit8, "raised box, magenta", core::DoNothing},
-    KeyEntry{kDigit9, "sunken box, magenta", core::DoNothing},
+    KeyEntry{kAltB, "raised box, dark grey", areas::DrawPanel},
+    KeyEntry{kAltC, "sunken box, dark grey", areas::DrawPanel},
+    KeyEntry{kAltD, "raised box, light grey", areas::DrawPanel},
+    KeyEntry{kAltE, "sunken box, light grey", areas::DrawPanel},
+    KeyEntry{kDigit0, "raised box, blue", areas::DrawPanel},
+    KeyEntry{kDigit1, "sunken box, blue", areas::DrawPanel},
+    KeyEntry{kDigit2, "raised box, cyan", areas::DrawPanel},
+    KeyEntry{kDigit3, "sunken box, cyan", areas::DrawPanel},
+    KeyEntry{kDigit4, "raised box, green", areas::DrawPanel},
+    KeyEntry{kDigit5, "sunken box, green", areas::DrawPanel},
+    KeyEntry{kDigit6, "raised box, yellow", areas::DrawPanel},
+    KeyEntry{kDigit7, "sunken box, yellow", areas::DrawPanel},
+    KeyEntry{kDigit8, "raised box, magenta", areas::DrawPanel},
+    KeyEntry{kDigit9, "sunken box, magenta", areas::DrawPanel},
     // Code generators.
     KeyEntry{kAltA, "Atom screen code", codegen::AtomCode},
     KeyEntry{kAltF, "FreeBasic screen code", codegen::CopyFreeBasicScreen},
@@ -65,12 +69,12 @@ constexpr std::array kTable = {
     KeyEntry{kF2, "cut the area", areas::Cut},
     KeyEntry{kF10, "paste at the cursor", areas::Paste},
     KeyEntry{kF5, "colour the area", areas::Colour},
-    KeyEntry{kF12, "Edit Text dialog", core::DoNothing},
-    KeyEntry{kAltH, "jump word", core::DoNothing},
-    KeyEntry{kAltI, "shell word", core::DoNothing},
+    KeyEntry{kF12, "Edit Text dialog", areas::EditAreaText},
+    KeyEntry{kAltH, "jump word", areas::JumpWord},
+    KeyEntry{kAltI, "shell word", areas::ShellWord},
     KeyEntry{kAltY, "mouse-selectable words", codegen::MarkClickableWord},
-    KeyEntry{kAltK, "extended ASCII chart", core::DoNothing},
-    KeyEntry{kAltX, "colour chart", core::DoNothing},
+    KeyEntry{kAltK, "extended ASCII chart", areas::AsciiChart},
+    KeyEntry{kAltX, "colour chart", areas::ColourChart},
     // Files.
     KeyEntry{kAltO, "open a file", core::DoNothing},
     KeyEntry{kAltS, "save", core::DoNothing},
