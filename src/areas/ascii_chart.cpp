@@ -24,7 +24,7 @@ constexpr std::array kBands = {
 // there picks the frame character or letter of the band's column.
 constexpr int kLastPickRow = 22;
 
-std::optional<std::uint8_t> ShownInBand(const console::Console& con, const console::KeyEvent& ev) {
+std::optional<std::uint8_t> ShownInBand(const console::Console& con, const console::Event& ev) {
   if (!ev.lft || ev.row < 1 || ev.row > kLastPickRow) return std::nullopt;
   for (const Band& band : kBands) {
     if (ev.col < band.from || ev.col > band.to) continue;
@@ -42,7 +42,7 @@ std::optional<std::uint8_t> PickCharacter(const ui::Modal& ui) {
   con.SetCursorVisible(false);
   const console::RecordImage under = con.Snapshot();
   ui::DrawPicture(con, ui::PictureId::kCharPicker);
-  const console::KeyEvent ev = console::GetKey(ui.input);
+  const console::Event ev = console::GetKey(ui.input);
   const std::optional<std::uint8_t> picked = ShownInBand(con, ev);
   con.Restore(under);
   con.SetCursorVisible(true);

@@ -45,7 +45,7 @@ void DrawSamples(console::Console& con) {
   }
 }
 
-bool OnSamples(const console::Console& con, const console::KeyEvent& ev) {
+bool OnSamples(const console::Console& con, const console::Event& ev) {
   return (ev.lft || ev.rgt) && ev.row >= kFirstRow && ev.row <= kFirstRow + 15 &&
          ev.col >= kFirstCol && ev.col <= kLastCol && ev.row <= con.rows() && ev.col <= con.cols();
 }
@@ -65,7 +65,7 @@ std::optional<Colours> PickColours(const ui::Modal& ui) {
   con.SetDisplayedPage(kScreenPage);
   for (const Marker& m : kMarkers) PutClipped(con, m.row, m.col, console::Attribute(m.fg, m.bg), "XXX");
 
-  const console::KeyEvent ev = console::GetKey(ui.input);
+  const console::Event ev = console::GetKey(ui.input);
   std::optional<Colours> picked;
   if (OnSamples(con, ev)) {
     const int attr = con.AtDisplayed(ev.row, ev.col).attr;

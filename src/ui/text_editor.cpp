@@ -221,7 +221,7 @@ console::ScreenImage BoxImage(const Layout& l, std::string_view title, const Lin
   return img;
 }
 
-bool IsKey(const console::KeyEvent& ev, int keynumber) { return !ev.lft && !ev.rgt && ev.keynumber == keynumber; }
+bool IsKey(const console::Event& ev, int keynumber) { return !ev.lft && !ev.rgt && ev.keynumber == keynumber; }
 
 }  // namespace
 
@@ -246,7 +246,7 @@ std::string EditText(const Modal& ui, std::string_view title, std::string_view t
     con.Locate(layout.text.top + static_cast<int>(caret_row - first_row),
                layout.text.left + static_cast<int>(lines.CaretCol()));
 
-    const console::KeyEvent ev = console::GetKey(ui.input);
+    const console::Event ev = console::GetKey(ui.input);
     if (ev.lft || ev.rgt) {
       if (ev.lft && layout.button.Contains(ev.row, ev.col)) break;
       if (ev.lft && layout.text.Contains(ev.row, ev.col)) {
