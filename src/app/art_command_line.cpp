@@ -141,4 +141,16 @@ std::string ArtCommandsHelp() {
   return help;
 }
 
+int RunArtCommand(void (*command)(const std::vector<std::string>& args),
+                  const std::vector<std::string>& args) {
+  try {
+    command(args);
+    return 0;
+  } catch (const CommandFailure& failure) {
+    std::cerr << "tessella: " << failure.message << "\n";
+    if (failure.status == kWrongCommandLine) std::cerr << "usage:\n" << ArtCommandsHelp();
+    return failure.status;
+  }
+}
+
 }  // namespace tessella::app

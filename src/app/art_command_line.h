@@ -49,4 +49,9 @@ void SaveFile(const std::string& path, const std::string& bytes);
 // The help lines of convert and render and the kinds of file.
 std::string ArtCommandsHelp();
 
+// Runs one of the commands: its exit status, 0 when it did its work; a failure is said
+// on stderr, with the usage after a wrong command line.
+int RunArtCommand(void (*command)(const std::vector<std::string>& args),
+                  const std::vector<std::string>& args);
+
 }  // namespace tessella::app

@@ -66,15 +66,6 @@ void Convert(const std::vector<std::string>& args) {
 
 }  // namespace
 
-int RunConvert(const std::vector<std::string>& args) {
-  try {
-    Convert(args);
-    return 0;
-  } catch (const CommandFailure& failure) {
-    std::cerr << "tessella: " << failure.message << "\n";
-    if (failure.status == kWrongCommandLine) std::cerr << "usage:\n" << ArtCommandsHelp();
-    return failure.status;
-  }
-}
+int RunConvert(const std::vector<std::string>& args) { return RunArtCommand(Convert, args); }
 
 }  // namespace tessella::app

@@ -50,15 +50,6 @@ void Render(const std::vector<std::string>& args) {
 
 }  // namespace
 
-int RunRender(const std::vector<std::string>& args) {
-  try {
-    Render(args);
-    return 0;
-  } catch (const CommandFailure& failure) {
-    std::cerr << "tessella: " << failure.message << "\n";
-    if (failure.status == kWrongCommandLine) std::cerr << "usage:\n" << ArtCommandsHelp();
-    return failure.status;
-  }
-}
+int RunRender(const std::vector<std::string>& args) { return RunArtCommand(Render, args); }
 
 }  // namespace tessella::app
