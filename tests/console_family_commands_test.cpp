@@ -107,6 +107,47 @@ TEST(ConsoleCodeCommands, TheBoxesPickTheTextAndEveryRunLeavesNoTrace) {
   }
 }
 
+// The other generators through the Area menu: what each run leaves. The text copies
+// keep the buffer's size and drop its image; every other generator empties the buffer.
+TEST(GeneratorCommands, EachRunLeavesTheScreenTheBufferAndTheColoursAsDesigned) {
+  struct Case {
+    int item;            // Area menu item
+    const char* events;  // the answers its boxes get
+    bool text_copy;
+  };
+  const Case cases[] = {
+      {1, "", false},                              // XPRINT
+      {2, "", false},                              // GRAPHIC PRINT
+      {3, "click 19 36\n", false},                 // user control PBCC, Yes
+      {4, "type Nm\nkey Enter\nclick 19 30\n", false},  // user control PBdos/QB, No
+      {6, "click 12 41\nclick 16 40\ntype L\nkey Enter\n", false},  // DOS, PB
+      {7, "", true},                               // regular text
+      {9, "", true},                               // text with lines
+      {10, "click 19 36\n", false},                // Atom, Yes
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.item);
+    AreaBench b;
+    Prepare(b);
+    b.ed.lines.pending = 196;
+    b.console.SetCursorVisible(false);
+    const std::string before = b.WorkScreen();
+
+    b.Run(AreaMenuItem(c.item) + c.events);
+
+    EXPECT_TRUE(b.host.clipboard.has_value());
+    EXPECT_EQ(b.WorkScreen(), before);
+    EXPECT_EQ(b.ed.selection.buffer.image, "");
+    EXPECT_EQ(b.ed.selection.buffer.width, c.text_copy ? kArea.width() : 0);
+    EXPECT_EQ(b.ed.selection.buffer.height, c.text_copy ? 1 : 0);  // a copy leaves it alone
+    EXPECT_FALSE(b.ed.selection.Confirmed());
+    EXPECT_EQ(b.ed.lines.pending, 0);
+    EXPECT_EQ(b.console.color(), console::Attribute(3, 9));
+    EXPECT_EQ(WordsOf(b.ed), OneWord());
+    EXPECT_TRUE(c.text_copy || b.console.cursor_visible());
+  }
+}
+
 TEST(ConsoleCodeCommands, WithoutAnAreaEachWarnsAndChangesNothing) {
   // Confirmed by the right click, but the key that follows the closed menus leaves the
   // first corner at 0.
