@@ -39,15 +39,21 @@ TEST(AreaClipboardHandOff, ExactBytesReachTheClipboardAndTheDump) {
   EXPECT_EQ(testing::ReadFile(dir / "handed.clip"), AllBytes());
 }
 
-TEST(AreaClipboardHandOff, AClipboardThatCannotBeWrittenIsPassedOverSilently) {
+TEST(AreaClipboardHandOff, AClipboardThatCannotBeWrittenIsToldAndTheCommandGoesOn) {
   testing::AreaBench b;
   b.PaintPattern();
   const console::RecordImage screen = b.console.Snapshot();
   b.host.clipboard_fails = true;
   EXPECT_NO_THROW(core::HandToClipboard(b.ed, "text"));
   EXPECT_FALSE(b.host.clipboard.has_value());
-  EXPECT_EQ(b.host.beeps, 0);
-  EXPECT_TRUE(b.console.Snapshot() == screen) << "no message";
+  // A message box for three seconds, then the screen as it was.
+  EXPECT_EQ(b.host.beeps, 1);
+  EXPECT_EQ(b.host.slept_ms, 3000);
+  ASSERT_EQ(b.screens.at_pause.size(), 1u);
+  std::string shown;  // the characters of the screen during the pause
+  for (size_t i = 0; i < b.screens.at_pause[0].size(); i += 2) shown += b.screens.at_pause[0][i];
+  EXPECT_NE(shown.find("Not on the clipboard: clipboard busy"), std::string::npos);
+  EXPECT_TRUE(b.console.Snapshot() == screen);
 }
 
 }  // namespace

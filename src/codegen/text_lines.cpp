@@ -3,7 +3,9 @@
 namespace tessella::codegen {
 
 std::string NumberText(long long n) {
-  return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+  std::string text = std::to_string(n);
+  if (n >= 0) text.insert(text.begin(), ' ');
+  return text;
 }
 
 Lines& Lines::Add(std::string_view line) {

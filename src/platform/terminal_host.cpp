@@ -248,10 +248,14 @@ void TerminalHost::SetClipboard(std::string_view bytes) {
   clipboard_error_ = WriteClipboardFile(clipboard_file_, bytes);
   const std::string desktop = DesktopClipboardText(bytes);
   const std::vector<std::string> command = DesktopClipboardCommand();
-  if (!command.empty() && RunClipboardCommand(command, desktop, kClipboardTimeoutMs)) return;
-  if (!finished_ && TerminalMayTakeOsc52([](const char* name) { return std::getenv(name); })) {
+  const bool desktop_took_it =
+      !command.empty() && RunClipboardCommand(command, desktop, kClipboardTimeoutMs);
+  if (!desktop_took_it && !finished_ &&
+      TerminalMayTakeOsc52([](const char* name) { return std::getenv(name); })) {
     Write(Osc52(desktop));
   }
+  // The file is where the exact bytes are promised; say so when it could not be kept.
+  if (!clipboard_error_.empty()) throw ports::UserError(clipboard_error_);
 }
 
 void TerminalHost::SetMouseTracking(bool on) {

@@ -45,8 +45,6 @@ class TerminalHost final : public ports::Host {
   ports::ConsoleSize FitSize(int rows, int cols) override;
   void Finish() override;
 
-  // Why the last clipboard hand-off could not be kept in the file; empty when it was.
-  const std::string& clipboard_error() const { return clipboard_error_; }
 
  private:
   void Render();

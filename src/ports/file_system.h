@@ -8,14 +8,9 @@
 #include <string_view>
 #include <vector>
 
-namespace tessella::ports {
+#include "ports/user_error.h"
 
-// A failure that is the world's doing, not the program's: a file that cannot be read, a
-// write refused by a full disk or a read-only folder. The command that met it tells the
-// user in a message box and stops; the design on screen and on disk stays as it was.
-struct UserError : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
+namespace tessella::ports {
 
 // A file operation that failed; what() is a sentence for the user naming the file.
 struct FileError : UserError {

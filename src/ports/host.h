@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "console/input_source.h"
+#include "ports/user_error.h"
 
 namespace tessella::ports {
 
