@@ -40,7 +40,7 @@ TEST(MenuReplay, ChoosingNothingLeavesTheScreenAndCursorAsTheyWere) {
 }
 
 TEST(MenuReplay, AKeyAfterAChosenCommandOnColumnOneIsTyped) {
-  // Area's blank eighth item clears the console and leaves the column lowered to 0.
+  // Area's blank eighth item clears the console; the cursor stays on column 1.
   std::string script = "key Home\nrclick 10 40\nkey Right\nkey Right\n";
   for (int item = 1; item <= 8; ++item) script += "key Down\n";
   Replay r(script + "key Enter\ntype a\n");

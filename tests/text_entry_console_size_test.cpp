@@ -38,12 +38,13 @@ TEST(ConsoleSize, TheRowsEnteredAreWorkRowsAndTheWorkScreenComesBack) {
   EXPECT_EQ(r.cell(24, 80).attr, Attribute(1, 15));
   EXPECT_EQ(r.host().beeps(), 0);
   EXPECT_GE(r.host().slept_ms(), 200);
-  // The document's rows are blank rows of the new width; the page stored by PgDn/PgUp
-  // is gone from the store, though the console still shows it.
+  // The document is kept, every row cut to the new width: the "!" typed at column 89
+  // of row 34 is cut off, and rows 25 to 34 of the old page move on to the next page.
   const auto& store = r.ed().doc.store;
   EXPECT_EQ(store.row(1).size(), 80u * 4);
   EXPECT_EQ(store.row(4400).size(), 80u * 4);
-  EXPECT_EQ(store.row(0).substr(0, 1), "t");  // index 0 is not one of the blanked rows
+  EXPECT_EQ(store.row(0).substr(0, 1), "t");
+  EXPECT_EQ(store.row(2)[12], 't');  // "kept" on row 3
   EXPECT_EQ(store.row(33).find('!'), std::string::npos);
   // The cursor was on row 3 and stays there; a cursor beyond the new size is brought in.
   EXPECT_EQ(r.ed().pen.cursor_row, 3);
@@ -56,6 +57,18 @@ TEST(ConsoleSize, TheRowsEnteredAreWorkRowsAndTheWorkScreenComesBack) {
   EXPECT_EQ(inside.text(1, 1, 3), "top");
   EXPECT_EQ(inside.text(21, 1, 5), " Copy");
   EXPECT_EQ(inside.text(20, 1, 5), "     ");
+}
+
+TEST(ConsoleSize, PageCountersFollowTheNewHeight) {
+  // Two pages down at 34 rows a page, then 17 rows a page: the line counter stays on
+  // line 69, now on page 5, and a save still covers the 102 rows it covered.
+  Replay r("key PgDn\nkey PgDn\n" + Resize("17", "90"));
+  const auto& doc = r.ed().doc;
+  EXPECT_EQ(doc.store.current, 68);
+  EXPECT_EQ(doc.line_counter, 69);
+  EXPECT_EQ(doc.page_number, 4);
+  EXPECT_EQ(doc.last_page_index, 5);
+  EXPECT_EQ(r.text(18, 62, 66), "Page5");
 }
 
 TEST(ConsoleSize, AConsoleTooNarrowForTheFieldsCanStillBeResetInFull) {

@@ -53,7 +53,7 @@ TEST(Margin, EnterReturnsToTheMarginColumnUntilMarginOff) {
 TEST(Margin, ChosenFromTheMenuTheCursorStaysWhereItWas) {
   Replay r("");
   auto& ed = r.ed();
-  ed.pen.cursor_col = 10 - 1;  // the main loop lowers the column before a menu command
+  ed.pen.cursor_col = 10 - 1;  // the menu table lowers the column for Margin on
   core::Event ev;
   EXPECT_EQ(editor::MarginOn(ed, ev), core::Next::kLoopTop);
   EXPECT_EQ(ed.pen.left_margin, 10);

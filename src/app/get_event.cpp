@@ -36,7 +36,9 @@ void Confirm(core::Editor& ed, const Choice& choice) {
 }
 
 // Follows the mouse from the first corner until the next button-down: the second
-// corner. Keys pressed meanwhile are used up.
+// corner. Keys pressed meanwhile are used up. The first look is at once, at the click
+// itself: the clicked cell is outlined and kept as a one-cell area before anything else
+// arrives, so a move away from it or a click on the toolbar line still leaves that area.
 void ChooseSecondCorner(core::Editor& ed, const console::RecordImage& snapshot, Choice& choice) {
   auto& con = ed.console;
   const int R = con.rows();
@@ -44,8 +46,8 @@ void ChooseSecondCorner(core::Editor& ed, const console::RecordImage& snapshot, 
   const int c1 = choice.anchor_col;
   int last_row = 0;
   int last_col = 0;
-  for (;;) {
-    const std::string key = ed.input.Wait();
+  for (bool first_look = true;; first_look = false) {
+    const std::string key = first_look ? std::string() : ed.input.Wait();
     const int m = ed.input.mouse_row();
     const int n = ed.input.mouse_col();
     ed.selection.area.r2 = m;

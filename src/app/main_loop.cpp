@@ -27,12 +27,12 @@ void RunMenuClick(core::Editor& ed, core::Event& ev) {
   const int code = editor::RunMenu(ed.modal());
   con.Restore(under);
   TranslateMenuCode(ed, ev, code);
-  // The mouse position is moved off the toolbar so the toolbar table does not fire;
-  // the typing path raises the column again when nothing was chosen.
+  // The mouse position is moved off the toolbar so the toolbar table does not fire.
+  // The cursor stays where it was: a command chosen here leaves it where the same
+  // command given by its key does.
   ev.row = ed.pen.cursor_row;
   ev.col = ed.pen.cursor_col;
   ed.SetOutputColour();
-  --ed.pen.cursor_col;
 }
 
 // Output and display back on page 1, where the rest of the program draws, whatever page

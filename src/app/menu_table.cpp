@@ -45,10 +45,10 @@ constexpr std::array kMenuTable = {
     MenuEntry{310, kAltA, MenuEffect::kKey},
     MenuEntry{311, kAltF, MenuEffect::kKey},
     // Misc 1-5 (item 5 is blank and undoes)
-    MenuEntry{41, kAltM, MenuEffect::kKey},
+    MenuEntry{41, kAltM, MenuEffect::kMarginHere},
     MenuEntry{42, kAltN, MenuEffect::kKey},
     MenuEntry{43, kAltZ, MenuEffect::kKey},
-    MenuEntry{44, kAltK, MenuEffect::kRaiseColumn},
+    MenuEntry{44, kAltK, MenuEffect::kKey},
     MenuEntry{45, kAltU, MenuEffect::kKey},
     // Help
     MenuEntry{50, kF1, MenuEffect::kKey},
@@ -71,8 +71,11 @@ void TranslateMenuCode(core::Editor& ed, core::Event& ev, int code) {
     case MenuEffect::kSavePart:
       ed.loop.save_part = true;
       break;
-    case MenuEffect::kRaiseColumn:
-      ++ed.pen.cursor_col;
+    case MenuEffect::kMarginHere:
+      // Margin on sets the margin one column right of the cursor and moves the cursor
+      // there; chosen from the menu it takes the cursor's own column and the cursor
+      // ends where it was.
+      --ed.pen.cursor_col;
       break;
     case MenuEffect::kKey:
       break;

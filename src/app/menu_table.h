@@ -10,7 +10,7 @@ enum class MenuEffect {
   kKey,            // the key number, nothing more
   kSaveAs,         // Alt-S with the save-as flag
   kSavePart,       // Alt-S with the save part flag
-  kRaiseColumn,    // the cursor column raised by one, then the key
+  kMarginHere,     // Margin on from the menu: the margin at the cursor's own column
   kExitProgram,    // File, Exit confirmed: the program ends without saving
 };
 

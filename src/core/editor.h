@@ -112,7 +112,7 @@ struct Editor {
   Selection selection;
   Pen pen;
   LineDrawing lines;
-  UndoHistory undo;
+  UndoHistory undo{doc.store};  // steps through the document's own history
   LoopMemory loop;
   GeneratorMemory generators;
 

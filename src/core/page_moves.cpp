@@ -1,5 +1,9 @@
 #include "core/page_moves.h"
 
+#include <algorithm>
+
+#include "core/page_numbers.h"
+
 namespace tessella::core {
 namespace {
 
@@ -45,7 +49,9 @@ Next PageDown(Editor& ed, Event&) {
 
 Next PageUp(Editor& ed, Event&) {
   if (ed.doc.store.current <= 0) return Next::kBookkeeping;
-  ed.doc.line_counter -= ed.rows() - 1;
+  // The line counter never drops below the first line (Home or End then Up can leave
+  // it less than a page above the top).
+  ed.doc.line_counter = std::max(1, ed.doc.line_counter - (ed.rows() - 1));
   PageBack(ed);
   ed.SetOutputColour();
   ed.undo.Clear();
@@ -79,7 +85,7 @@ void Bookkeeping(Editor& ed, int keynumber) {
   if (page * ed.doc.last_page_index < ed.doc.line_counter) ++ed.doc.last_page_index;
   if (ed.pen.cursor_col < 1) ed.pen.cursor_col = 1;
   ed.loop.previous_key = keynumber;
-  ed.doc.page_number = page > 0 ? (ed.doc.line_counter - 1) / page : 0;
+  ed.doc.page_number = PageNumberOf(ed.doc.line_counter, page);
 }
 
 }  // namespace tessella::core

@@ -5,47 +5,100 @@
 #include "console/console.h"
 
 namespace tessella::core {
+namespace {
+
+constexpr char kBlankAttribute = static_cast<char>(249);
+
+// A row image cut or padded with blank cells to `cols` columns; an empty one stays
+// empty (it is blank at any width).
+void FitRow(std::string& image, int cols) {
+  const size_t width = static_cast<size_t>(cols) * console::kRecordBytes;
+  if (image.empty() || image.size() == width) return;
+  image.resize(image.size() / console::kRecordBytes * console::kRecordBytes);
+  if (image.size() > width) {
+    image.resize(width);
+    return;
+  }
+  image += RowStore::BlankRow(static_cast<int>((width - image.size()) / console::kRecordBytes));
+}
+
+bool Inside(int index) { return index >= 0 && index <= RowStore::kLastIndex; }
+
+}  // namespace
 
 std::string RowStore::BlankRow(int cols) {
-  std::string row;
-  row.reserve(static_cast<size_t>(cols) * console::kRecordBytes);
-  for (int c = 0; c < cols; ++c) row += std::string{' ', ' ', static_cast<char>(249), ' '};
+  std::string row(static_cast<size_t>(std::max(cols, 0)) * console::kRecordBytes, ' ');
+  for (size_t at = 2; at < row.size(); at += console::kRecordBytes) row[at] = kBlankAttribute;
   return row;
 }
 
 void RowStore::Blank(int cols) {
+  history_.Forget();
   const std::string blank = BlankRow(cols);
-  for (int i = 1; i <= kInitialRows; ++i) rows_[i] = blank;
+  for (int i = 1; i <= kInitialRows; ++i) rows_[static_cast<size_t>(i)] = blank;
+}
+
+void RowStore::set_row(int index, std::string image) {
+  if (!Inside(index)) return;
+  std::string& row = rows_[static_cast<size_t>(index)];
+  // Only a row that differs is a change worth keeping for undo.
+  if (history_.recording() && row != image)
+    history_.Note(RowChange{RowChange::Kind::kSet, index, row, image});
+  row = std::move(image);
 }
 
 void RowStore::Insert(int index, std::string image) {
-  if (index < 0 || index > kLastIndex) return;
-  std::move_backward(rows_.begin() + index, rows_.end() - 1, rows_.end());
-  rows_[index] = std::move(image);
+  if (!Inside(index)) return;
+  RowChange change{RowChange::Kind::kInsert, index, rows_.back(), std::move(image)};
+  MakeChange(rows_, change);
+  history_.Note(std::move(change));
 }
 
 void RowStore::Remove(int index) {
-  if (index < 0 || index > kLastIndex) return;
-  std::string removed = rows_[index];
-  std::move(rows_.begin() + index + 1, rows_.end(), rows_.begin() + index);
-  rows_[kLastIndex] = std::move(removed);
+  if (!Inside(index)) return;
+  RowChange change{RowChange::Kind::kRemove, index, rows_[static_cast<size_t>(index)], {}};
+  MakeChange(rows_, change);
+  history_.Note(std::move(change));
 }
 
 void RowStore::StorePage(const console::Console& console) {
   const int cols = console.cols();
   for (int r = 1; r <= console.rows() - 1; ++r) {
-    if (current >= 0 && current <= kLastIndex) rows_[current] = console.ReadRegion(r, 1, r, cols);
+    if (Inside(current)) set_row(current, console.ReadRegion(r, 1, r, cols));
     ++current;
   }
 }
 
+void RowStore::StorePicture(const console::RecordImage& picture) {
+  for (int r = 1; r <= picture.height() - 1; ++r)
+    set_row(current + r - 1, std::string(picture.row(r)));
+}
+
 void RowStore::LoadPage(console::Console& console) const {
   const int cols = console.cols();
+  const size_t width = static_cast<size_t>(cols) * console::kRecordBytes;
+  std::string blank;  // built when first needed
   for (int r = 1; r <= console.rows() - 1; ++r) {
     const int index = current + r - 1;
-    if (index < 0 || index > kLastIndex) continue;
-    console.WriteRegion(r, 1, r, cols, rows_[index]);
+    const std::string* image = Inside(index) ? &rows_[static_cast<size_t>(index)] : &blank;
+    std::string fitted;
+    if (image->size() != width) {
+      if (image->empty()) {
+        if (blank.empty()) blank = BlankRow(cols);
+        image = &blank;
+      } else {
+        fitted = *image;
+        FitRow(fitted, cols);
+        image = &fitted;
+      }
+    }
+    console.WriteRegion(r, 1, r, cols, *image);
   }
+}
+
+void RowStore::Refit(int cols) {
+  for (std::string& image : rows_) FitRow(image, cols);
+  history_.ForEachImage([cols](std::string& image) { FitRow(image, cols); });
 }
 
 }  // namespace tessella::core

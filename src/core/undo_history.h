@@ -1,15 +1,18 @@
 #pragma once
-// Undo and redo: console snapshots, newest first, 21 pictures deep.
+// Undo and redo, 21 steps deep. A step does not keep a picture of the console: the
+// picture's work rows go into the row store when the step is taken, and the step names
+// the state of the document (the store's rows, as its history keeps them, and the row
+// shown at the top). Going back or forward brings the whole document to that state, so
+// the pages before and after the one on display stay where they stood.
 #include <array>
 #include <string_view>
 
 #include "console/screen_image.h"
+#include "core/row_store.h"
 
 namespace tessella::core {
 
-// A picture is a whole-console snapshot; it keeps the size it was taken at, so a
-// picture from before a console resize can be cut or padded to the console it is
-// written back to.
+// A whole-console snapshot.
 using ScreenPicture = console::RecordImage;
 
 // The picture as a record image of exactly rows x cols, for a console of that size.
@@ -19,28 +22,44 @@ using ScreenPicture = console::RecordImage;
 console::RecordImage FitPicture(const ScreenPicture& picture, int rows, int cols,
                                 std::string_view pad);
 
+// One step: a state of the store's rows and the index of the row shown at the top.
+struct DocumentMark {
+  RowHistory::State state = 0;
+  int current = 0;
+};
+
 class UndoHistory {
  public:
   static constexpr int kDepth = 21;
 
-  // Inserts a picture at the front; the oldest beyond 21 drops off.
-  void Push(ScreenPicture picture);
+  explicit UndoHistory(RowStore& store) : store_(store) {}
+
+  // The picture from before a change (the console as it stands, page on display at the
+  // store's current row) becomes the newest step; the oldest beyond 21 drops off.
+  void Push(const ScreenPicture& before);
   // Both lists emptied (page moves and the scrolls of Up and Down).
   void Clear();
 
   int undo_count() const { return undo_count_; }
   int redo_count() const { return redo_count_; }
 
-  // Undo: takes the newest picture off the undo list into `picture` and puts `current`
-  // on the redo stack. False (nothing changes) when the undo list is empty.
-  bool Undo(ScreenPicture current, ScreenPicture& picture);
-  // Redo: takes the top of the redo stack; false when it is empty.
-  bool Redo(ScreenPicture& picture);
+  // Undo: the console as it stands (`now`) goes on the redo stack and the document goes
+  // back to the newest step. False (nothing changes) when there is none. The caller
+  // shows the page at the store's current row.
+  bool Undo(const ScreenPicture& now);
+  // Redo: the document goes to the top of the redo stack; false when it is empty.
+  bool Redo();
 
  private:
-  // Undo slot 0 is the newest picture; the redo stack's top is slot [redo count].
-  std::array<ScreenPicture, kDepth + 1> undo_{};
-  std::array<ScreenPicture, kDepth + 1> redo_{};
+  DocumentMark MarkNow() { return DocumentMark{store_.history().state(), store_.current}; }
+  bool GoTo(const DocumentMark& mark);
+  // Lets the store's history forget what no step needs.
+  void Trim();
+
+  RowStore& store_;
+  // Undo slot 0 is the newest step; the redo stack's top is slot [redo count].
+  std::array<DocumentMark, kDepth + 1> undo_{};
+  std::array<DocumentMark, kDepth + 1> redo_{};
   int undo_count_ = 0;
   int redo_count_ = 0;
 };

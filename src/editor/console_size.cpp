@@ -4,14 +4,16 @@
 #include <string>
 
 #include "console/line_input.h"
+#include "core/page_numbers.h"
 #include "editor/text_entry.h"
 #include "ui/dialog.h"
 
 namespace tessella::editor {
 namespace {
 
-// How many characters each number may have.
-constexpr int kFieldLength = 7;
+// The whole line the user types is read (a number with leading zeros still counts);
+// the field shows what fits in it.
+constexpr int kLineLength = 255;
 constexpr int kPromptFg = 14;
 constexpr int kPromptBg = 4;
 
@@ -29,16 +31,15 @@ int SizeFromText(const std::string& text, int extra) {
 core::Next ResetConsoleSize(core::Editor& ed, core::Event&) {
   auto& con = ed.console;
   const int old_rows = con.rows();
-  const int old_cols = con.cols();
-  const std::string work = con.ReadRegion(1, 1, old_rows - 1, old_cols);
   const console::RecordImage under = con.Snapshot();
 
   namespace box = ui::screen_size;
   ui::ShowBox(ed.modal(), box::kPicture);
   con.SetColor(kPromptFg, kPromptBg);
-  const std::string rows_text = ui::ReadField(ed.modal(), box::kPicture, box::kRowsField, kFieldLength);
+  const std::string rows_text =
+      ui::ReadField(ed.modal(), box::kPicture, box::kRowsField, kLineLength);
   const std::string cols_text =
-      ui::ReadField(ed.modal(), box::kPicture, box::kColumnsField, kFieldLength);
+      ui::ReadField(ed.modal(), box::kPicture, box::kColumnsField, kLineLength);
 
   // The number entered is the number of work rows; the toolbar line comes below them.
   const int rows = SizeFromText(rows_text, 1);
@@ -54,11 +55,16 @@ core::Next ResetConsoleSize(core::Editor& ed, core::Event&) {
     return core::Next::kLoopTop;
   }
 
-  ed.doc.store.Blank(cols);
+  // The document is kept: the page on display (as it was before the box) goes into the
+  // row store, every row is cut or padded to the new width, and the same page is shown
+  // again at the new size, its rows beyond the new height moving on to the next page.
+  ed.doc.store.StorePicture(under);
+  ed.doc.store.Refit(cols);
+  core::FollowPageHeight(ed, old_rows - 1);
   ed.Pause(200);
   ed.SetOutputColour();
   con.Clear();
-  con.WriteRegion(1, 1, old_rows - 1, old_cols, work);
+  ed.doc.store.LoadPage(con);
   // The cursor and the margin stay inside the new work screen.
   ed.pen.cursor_row = std::clamp(ed.pen.cursor_row, 1, std::max(1, rows - 1));
   ed.pen.cursor_col = std::clamp(ed.pen.cursor_col, 1, cols);

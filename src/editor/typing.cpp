@@ -28,14 +28,12 @@ core::Next Type(core::Editor& ed, core::Event& ev) {
   const int R = ed.rows();
   const int C = ed.cols();
   con.SetCursorVisible(true);
-  // A column below 1 comes from the menu on column 1 (the loop lowers the column
-  // first). Left without a choice, the key string is empty and the cursor goes back
-  // to column 1, where it was; after a chosen command the next key is typed at 1.
-  const bool from_column_zero = ed.pen.cursor_col < 1;
-  if (from_column_zero) ed.pen.cursor_col = 1;
+  if (ed.pen.cursor_col < 1) ed.pen.cursor_col = 1;
   con.Locate(ed.pen.cursor_row, ed.pen.cursor_col);
   con.Restore(ed.loop.before);
-  if (from_column_zero && ev.key.empty()) return core::Next::kBookkeeping;
+  // An empty key string (the menus left without a choice) writes nothing and leaves
+  // the cursor where it was.
+  if (ev.key.empty()) return core::Next::kBookkeeping;
   WriteKeyString(ed, ev.key);
 
   if (ed.pen.cursor_row == R - 1 && ed.pen.cursor_col == C) {

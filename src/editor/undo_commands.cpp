@@ -1,35 +1,35 @@
-// Undo and redo: whole-console pictures written back onto the console.
-#include <string>
+// Undo and redo: the document goes back or forward a step and its page is shown.
+#include <algorithm>
 
+#include "core/page_numbers.h"
 #include "editor/text_entry.h"
 
 namespace tessella::editor {
 namespace {
 
-// A picture from before a console resize has another size: it is fitted to the
-// console as it is now, so nothing is read beyond the picture or written beyond the
-// console. Cells the picture lacks become blanks in the typing colours.
-void ShowPicture(core::Editor& ed, const core::ScreenPicture& picture) {
-  const int R = ed.rows();
-  const int C = ed.cols();
-  const std::string pad{' ', static_cast<char>(console::kPad),
-                        static_cast<char>(console::Attribute(ed.pen.txcolor, ed.pen.bgcolor)),
-                        static_cast<char>(console::kPad)};
-  ed.console.Restore(core::FitPicture(picture, R, C, pad));
+// Shows the page at the row the step put at the top. The line counter moves with that
+// row (the cursor stays where it is), and a step from a shorter console is pulled back
+// so the page ends inside the row store.
+void ShowStep(core::Editor& ed, int current_before) {
+  auto& doc = ed.doc;
+  const int height = ed.rows() - 1;
+  doc.store.current = std::min(doc.store.current, core::RowStore::LastPageStart(height));
+  doc.line_counter = std::max(1, doc.line_counter + doc.store.current - current_before);
+  doc.page_number = core::PageNumberOf(doc.line_counter, height);
+  doc.store.LoadPage(ed.console);
 }
 
 }  // namespace
 
 core::Next Undo(core::Editor& ed, core::Event&) {
-  core::ScreenPicture older;
-  if (ed.undo.Undo(ed.console.Snapshot(), older))
-    ShowPicture(ed, older);
+  const int current = ed.doc.store.current;
+  if (ed.undo.Undo(ed.console.Snapshot())) ShowStep(ed, current);
   return core::Next::kLoopTop;
 }
 
 core::Next Redo(core::Editor& ed, core::Event&) {
-  core::ScreenPicture newer;
-  if (ed.undo.Redo(newer)) ShowPicture(ed, newer);
+  const int current = ed.doc.store.current;
+  if (ed.undo.Redo()) ShowStep(ed, current);
   return core::Next::kLoopTop;
 }
 
