@@ -1,4 +1,4 @@
-// The undo and redo lists, and fitting a picture to a console of another size.
+// The undo and redo lists.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,13 +7,6 @@
 
 namespace tessella::core {
 namespace {
-
-// A picture whose every cell record carries its own tag in the character byte.
-core::ScreenPicture Tagged(int rows, int cols, char first = 'a') {
-  std::string records;
-  for (int i = 0; i < rows * cols; ++i) records += std::string{char(first + i), ' ', 7, ' '};
-  return console::RecordImage::FromRecords(records, cols);
-}
 
 // A two-row picture: its work row holds the name, its last row stands for the toolbar.
 core::ScreenPicture Named(const std::string& name) {
@@ -38,28 +31,6 @@ TEST(UndoHistory, AFullRedoStackLosesItsOldestPictureNotItsEnd) {
     EXPECT_EQ(store.row(0), Named("r" + std::to_string(i)).row(1));
   }
   EXPECT_FALSE(h.Redo());
-}
-
-const std::string kPad = {'.', ' ', 9, ' '};
-
-std::string Chars(const console::RecordImage& image) {
-  std::string s;
-  for (size_t i = 0; i < image.bytes().size(); i += 4) s += image.bytes()[i];
-  return s;
-}
-
-TEST(FitPicture, LargerPictureIsCutAndItsToolbarLineStaysAtTheBottom) {
-  // 4 x 3: work rows abc, def, ghi; toolbar jkl. Onto 3 x 2.
-  EXPECT_EQ(Chars(FitPicture(Tagged(4, 3), 3, 2, kPad)), "ab" "de" "jk");
-}
-
-TEST(FitPicture, SmallerPictureIsPaddedBelowAndRight) {
-  // 3 x 2: work rows ab, cd; toolbar ef. Onto 5 x 3.
-  EXPECT_EQ(Chars(FitPicture(Tagged(3, 2), 5, 3, kPad)), "ab." "cd." "..." "..." "ef.");
-  const console::RecordImage fitted = FitPicture(Tagged(3, 2), 5, 3, kPad);
-  EXPECT_EQ(fitted.bytes().size(), 5u * 3 * 4);
-  EXPECT_EQ(fitted.bytes().substr(8, 4), kPad);
-  EXPECT_EQ(Chars(FitPicture(core::ScreenPicture{}, 2, 2, kPad)), "....");
 }
 
 }  // namespace

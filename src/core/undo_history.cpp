@@ -78,33 +78,3 @@ void UndoHistory::Trim() {
 }
 
 }  // namespace tessella::core
-
-namespace tessella::core {
-
-console::RecordImage FitPicture(const ScreenPicture& picture, int rows, int cols,
-                                std::string_view pad) {
-  if (rows <= 0 || cols <= 0) return {};
-  std::string out;
-  out.reserve(static_cast<size_t>(rows) * static_cast<size_t>(cols) * console::kRecordBytes);
-  // Console row r shows picture row `source`: the work rows line up from the top and the
-  // toolbar lines up with the toolbar.
-  auto source_row = [&](int r) {
-    if (r == rows) return picture.height();
-    return r < picture.height() ? r : 0;
-  };
-  for (int r = 1; r <= rows; ++r) {
-    const int from = source_row(r);
-    const std::string_view line = from >= 1 ? picture.row(from) : std::string_view();
-    for (int c = 1; c <= cols; ++c) {
-      if (c <= picture.width() && from >= 1) {
-        out.append(line.substr(static_cast<size_t>(c - 1) * console::kRecordBytes,
-                               console::kRecordBytes));
-      } else {
-        out.append(pad);
-      }
-    }
-  }
-  return console::RecordImage::FromRecords(out, cols);
-}
-
-}  // namespace tessella::core

@@ -15,13 +15,6 @@ namespace tessella::core {
 // A whole-console snapshot.
 using ScreenPicture = console::RecordImage;
 
-// The picture as a record image of exactly rows x cols, for a console of that size.
-// The picture's work rows go onto the work rows and its last row (the toolbar line)
-// onto the last row; what the picture lacks (columns or rows) is filled with the
-// record `pad`, what the console has no room for is cut off.
-console::RecordImage FitPicture(const ScreenPicture& picture, int rows, int cols,
-                                std::string_view pad);
-
 // One step: a state of the store's rows and the index of the row shown at the top.
 struct DocumentMark {
   RowHistory::State state = 0;
