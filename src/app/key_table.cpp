@@ -9,6 +9,8 @@
 #include "app/help_command.h"
 #include "core/page_moves.h"
 #include "editor/text_entry.h"
+#include "files/file_commands.h"
+#include "app/startup.h"
 
 namespace tessella::app {
 namespace {
@@ -27,6 +29,19 @@ core::Next Escape(core::Editor& ed, core::Event&) {
 }
 
 core::Next Ignore(core::Editor&, core::Event&) { return core::Next::kLoopTop; }
+
+// Open and Save end with the title line naming the file now current.
+core::Next Open(core::Editor& ed, core::Event& ev) {
+  const core::Next next = files::OpenFile(ed, ev);
+  ShowTitle(ed);
+  return next;
+}
+
+core::Next Save(core::Editor& ed, core::Event& ev) {
+  const core::Next next = files::SaveFile(ed, ev);
+  ShowTitle(ed);
+  return next;
+}
 
 // Every command of the program. Keys without an entry are typed.
 constexpr std::array kTable = {
@@ -70,8 +85,8 @@ constexpr std::array kTable = {
     KeyEntry{kAltK, "extended ASCII chart", core::DoNothing},
     KeyEntry{kAltX, "colour chart", core::DoNothing},
     // Files.
-    KeyEntry{kAltO, "open a file", core::DoNothing},
-    KeyEntry{kAltS, "save", core::DoNothing},
+    KeyEntry{kAltO, "open a file", Open},
+    KeyEntry{kAltS, "save (File, Save As and Save Part too)", Save},
     // Editing the work screen.
     KeyEntry{kAltM, "margin on", editor::MarginOn},
     KeyEntry{kAltN, "margin off", editor::MarginOff},
