@@ -134,11 +134,12 @@ class Chooser {
       message_ = e.what();
     }
     const std::string_view pattern = kinds_.empty() ? "*.*" : kinds_[static_cast<size_t>(kind_)].pattern;
+    // Hidden entries (a leading dot) are not listed; their names may still be typed.
+    const auto shown = [](const ports::FolderEntry& e) { return !e.name.empty() && e.name[0] != '.'; };
     for (const auto& e : found)
-      if (e.is_folder && e.name[0] != '.') entries_.push_back({e.name, true});
+      if (e.is_folder && shown(e)) entries_.push_back({e.name, true});
     for (const auto& e : found)
-      if (!e.is_folder && e.name[0] != '.' && FilterMatches(pattern, e.name))
-        entries_.push_back({e.name, false});
+      if (!e.is_folder && shown(e) && FilterMatches(pattern, e.name)) entries_.push_back({e.name, false});
   }
 
   void PickKind(int kind) {

@@ -121,7 +121,6 @@ LoadOutcome Load(core::Editor& ed, const std::string& path, bool& keeps_name) {
   if (const ArtFormat* art = ArtKindOf(path)) return LoadArt(ed, path, *art);
   const OpenKind kind = OpenKindOf(path);
   if (kind == OpenKind::kDll || kind == OpenKind::kExe) {
-    ed.SetOutputColour();
     PutAt(ed, kRefusalRow, kRefusalCol, ed.pen.txcolor, ed.pen.bgcolor,
           kind == OpenKind::kDll ? " Sorry, can't  display DLL files " : " Sorry, can't display EXE files ");
     ed.Pause(ui::kFileMessageMs);
@@ -129,8 +128,8 @@ LoadOutcome Load(core::Editor& ed, const std::string& path, bool& keeps_name) {
   }
   const OpenRoute& route = RouteFor(kOpenRoutes, kind);
   keeps_name = route.keeps_name;
-  // A file of another kind leaves no SAUCE record to keep.
   const LoadOutcome outcome = route.load(ed, path);
+  // A file of another kind leaves no SAUCE record to keep.
   if (outcome == LoadOutcome::kShown) ed.files_memory.art_sauce.clear();
   return outcome;
 }
