@@ -112,6 +112,7 @@ class Chooser {
     return result_;
   }
 
+ private:
   // What the chooser returns from inside a folder: the name relative to the current
   // folder when the folder lies inside it.
   std::string Returned(const std::string& path) const {
@@ -119,7 +120,6 @@ class Chooser {
     return path.compare(0, prefix.size(), prefix) == 0 ? path.substr(prefix.size()) : path;
   }
 
- private:
   static int ListRows() { return Region(box::kEntries).height(); }
 
   void List() {
