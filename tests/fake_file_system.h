@@ -16,10 +16,15 @@ class FakeFileSystem final : public ports::FileSystem {
   std::set<std::string> folders{"/work"};
   std::set<std::string> read_only_folders;  // writes into these fail
   long long free_bytes = -1;                // a write larger than this fails; -1: no limit
+  std::set<std::string> vanishing;          // listed and there, but gone when read
   int writes = 0;
 
   std::string Read(const std::string& path) override {
     auto it = files.find(Absolute(path));
+    if (it != files.end() && vanishing.count(it->first)) {
+      files.erase(it);
+      it = files.end();
+    }
     if (it == files.end()) throw ports::FileError("cannot read " + path + ": No such file");
     return it->second;
   }

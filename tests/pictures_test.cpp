@@ -89,6 +89,7 @@ TEST(Pictures, RectanglesAndQuotedTexts) {
        {"Click on a Color", "Dos colors", "Included in PBCC",
         "Colors that starts with `X' can cause problems with Data & Files"}},
       {"toolbar", 1, 90, 35, 35, {" Copy Paste Cut Color Edit Mouse ColChart"}},
+      {"file_chooser", 3, 78, 2, 24, {"Folder:", "Files of type", "Name:", "[ OK ]", "[Cancel]"}},
       // Help screens and their headings.
       {"help_a", 18, 65, 3, 23, {"Extended Ascii Chart"}},
       {"help_bcd", 1, 80, 1, 27, {"Copy, Cut or Color", "The second click reads the colors."}},

@@ -15,6 +15,8 @@
 #include "app/help_command.h"
 #include "core/page_moves.h"
 #include "editor/text_entry.h"
+#include "files/file_commands.h"
+#include "app/startup.h"
 
 namespace tessella::app {
 namespace {
@@ -33,6 +35,19 @@ core::Next Escape(core::Editor& ed, core::Event&) {
 }
 
 core::Next Ignore(core::Editor&, core::Event&) { return core::Next::kLoopTop; }
+
+// Open and Save end with the title line naming the file now current.
+core::Next Open(core::Editor& ed, core::Event& ev) {
+  const core::Next next = files::OpenFile(ed, ev);
+  ShowTitle(ed);
+  return next;
+}
+
+core::Next Save(core::Editor& ed, core::Event& ev) {
+  const core::Next next = files::SaveFile(ed, ev);
+  ShowTitle(ed);
+  return next;
+}
 
 // Every command of the program. Keys without an entry are typed.
 constexpr std::array kTable = {
@@ -76,8 +91,8 @@ constexpr std::array kTable = {
     KeyEntry{kAltK, "extended ASCII chart", areas::AsciiChart},
     KeyEntry{kAltX, "colour chart", areas::ColourChart},
     // Files.
-    KeyEntry{kAltO, "open a file", core::DoNothing},
-    KeyEntry{kAltS, "save", core::DoNothing},
+    KeyEntry{kAltO, "open a file", Open},
+    KeyEntry{kAltS, "save (File, Save As and Save Part too)", Save},
     // Editing the work screen.
     KeyEntry{kAltM, "margin on", editor::MarginOn},
     KeyEntry{kAltN, "margin off", editor::MarginOff},

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "files/file_commands.h"
 #include "ui/catalogue.h"
 
 namespace tessella::app {
@@ -48,6 +49,9 @@ void StartUp(core::Editor& ed) {
   con.Locate(ed.pen.cursor_row, ed.pen.cursor_col);
 }
 
-void ShowTitle(core::Editor& ed) { ed.console.SetTitle(kTitle + ed.doc.file_name); }
+void ShowTitle(core::Editor& ed) {
+  const std::optional<std::string> art_title = files::ArtTitle(ed);
+  ed.console.SetTitle(art_title ? *art_title : kTitle + ed.doc.file_name);
+}
 
 }  // namespace tessella::app

@@ -8,7 +8,8 @@ inline constexpr const char* kTitleWhileStarting = "    Tessella    Version 2.9 
 inline constexpr const char* kTitle = "   Tessella  Version 2.9       ";
 
 void StartUp(core::Editor& ed);
-// The console title with the current file name.
+// The console title with the current file name (a text-art file's own title when it
+// has one).
 void ShowTitle(core::Editor& ed);
 
 }  // namespace tessella::app

@@ -96,6 +96,20 @@ struct GeneratorMemory {
   int dos_basic = 0;
 };
 
+// What Open and Save keep from one command to the next.
+struct FileMemory {
+  // The bytes of the file Open last read whole; a .BNY save leaves them in the .BNK
+  // file beside it.
+  std::string backup;
+  // The name the last file chooser returned: the next one shows it and lists its kind
+  // of file first.
+  std::string last_dialog_name;
+  // What followed the picture in the text-art file last opened (0x1A, comments, SAUCE
+  // record), so that saving it again keeps its title, author and comments; empty when
+  // that file had none, or the last file opened was not text art.
+  std::string art_sauce;
+};
+
 // One event of the main loop, as GetEvent returns it: the same as a modal screen's.
 using Event = console::Event;
 
@@ -115,6 +129,7 @@ struct Editor {
   UndoHistory undo{doc.store};  // steps through the document's own history
   LoopMemory loop;
   GeneratorMemory generators;
+  FileMemory files_memory;
 
   int rows() const { return console.rows(); }
   int cols() const { return console.cols(); }

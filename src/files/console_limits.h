@@ -1,13 +1,16 @@
 #pragma once
-// The console sizes a file may ask for. A width or size taken from a file name outside
-// these bounds is ignored rather than obeyed.
+// The console sizes a file may ask for: exactly those every front end takes
+// (ports/host.h). A width or size taken from a file name outside them is ignored rather
+// than obeyed.
+#include "ports/host.h"
+
 namespace tessella::files {
 
 struct ConsoleLimits {
-  int min_rows = 2;
-  int min_cols = 10;
-  int max_rows = 300;
-  int max_cols = 500;
+  int min_rows = ports::kMinConsoleRows;
+  int min_cols = ports::kMinConsoleCols;
+  int max_rows = ports::kMaxConsoleRows;
+  int max_cols = ports::kMaxConsoleCols;
 
   bool RowsFit(int rows) const { return rows >= min_rows && rows <= max_rows; }
   bool ColsFit(int cols) const { return cols >= min_cols && cols <= max_cols; }

@@ -30,11 +30,7 @@ SaveKind SaveKindOf(std::string_view path);
 // or the number lies outside the console limits.
 std::optional<int> WidthSuffix(std::string_view path, const ConsoleLimits& limits = {});
 
-struct ConsoleSize {
-  int rows = 0;
-  int cols = 0;
-  bool operator==(const ConsoleSize&) const = default;
-};
+using ConsoleSize = ports::ConsoleSize;
 
 // The console size of a BSAVE name such as LOGO25-080.BSA: columns as WidthSuffix, rows
 // from the leading digits of the two characters before the "-" (none or 0 give 26, so a

@@ -1,0 +1,109 @@
+#include "files/file_document.h"
+
+#include <algorithm>
+
+#include "console/screen_image.h"
+#include "core/page_moves.h"
+#include "files/file_names.h"
+#include "files/screen_files.h"
+#include "ui/dialog.h"
+#include "ui/message_box.h"
+
+namespace tessella::files {
+namespace {
+
+constexpr int kRowsForAWidthSuffix = 35;
+constexpr int kPartFieldLength = 5;
+constexpr int kPartFg = 15;
+constexpr int kPartBg = 5;
+
+}  // namespace
+
+bool ResizeForFile(core::Editor& ed, int rows, int cols) {
+  auto& con = ed.console;
+  if (!ports::ConsoleSizeIsUsable(rows, cols)) return false;
+  if (!ed.host.RequestSize(rows, cols) || !con.SetSize(rows, cols)) return false;
+  const size_t row_bytes = static_cast<size_t>(cols) * console::kRecordBytes;
+  const std::string blank = core::RowStore::BlankRow(cols);
+  for (int i = 0; i <= core::RowStore::kLastIndex; ++i) {
+    const std::string& row = ed.doc.store.row(i);
+    if (row.empty() || row.size() == row_bytes) continue;
+    std::string fitted = row.substr(0, std::min(row.size() / console::kRecordBytes * console::kRecordBytes, row_bytes));
+    fitted.append(blank, fitted.size(), row_bytes - fitted.size());
+    ed.doc.store.set_row(i, std::move(fitted));
+  }
+  ed.pen.cursor_row = std::clamp(ed.pen.cursor_row, 1, std::max(1, rows - 1));
+  ed.pen.cursor_col = std::clamp(ed.pen.cursor_col, 1, cols);
+  ed.pen.left_margin = std::clamp(ed.pen.left_margin, 1, cols);
+  return true;
+}
+
+void ApplyWidthSuffix(core::Editor& ed, const std::string& path) {
+  const std::optional<int> width = WidthSuffix(path);
+  if (width && *width != ed.cols()) ResizeForFile(ed, kRowsForAWidthSuffix, *width);
+}
+
+bool StoreLoadedRows(core::Editor& ed, std::vector<std::string> rows) {
+  auto& doc = ed.doc;
+  const int r0 = doc.store.current;
+  const int room = std::max(0, std::min(kLoadRowLimit, core::RowStore::kLastIndex + 1) - r0);
+  const bool cut = static_cast<int>(rows.size()) > room;
+  const int count = std::min(static_cast<int>(rows.size()), room);
+  for (int i = 0; i < count; ++i) doc.store.set_row(r0 + i, std::move(rows[static_cast<size_t>(i)]));
+  if (count > 0) {
+    const int last = r0 + count - 1;
+    const int page = std::max(1, ed.rows() - 1);
+    doc.highest_row = std::max(doc.highest_row, last);
+    doc.last_page_index = std::max(doc.last_page_index, last / page);
+  }
+  doc.store.LoadPage(ed.console);
+  ed.pen.cursor_row = 1;
+  return cut;
+}
+
+void SayFileWasCut(core::Editor& ed) {
+  ui::ShowMessage(ed.modal(), "The file runs past the end of the design: the rest was left out");
+}
+
+PageRange PagesForSave(core::Editor& ed, bool save_part) {
+  core::CommitPage(ed);
+  std::optional<int> part;
+  if (save_part) {
+    namespace box = ui::number_of_screens;
+    const console::RecordImage under = ed.console.Snapshot();
+    ui::ShowBox(ed.modal(), box::kPicture);
+    ed.console.SetColor(kPartFg, kPartBg);
+    part = PartPagesAnswer(ui::ReadField(ed.modal(), box::kPicture, box::kCountField, kPartFieldLength));
+    ed.console.Restore(under);
+    ed.SetOutputColour();
+    if (part) ed.Beep();
+  }
+  return PagesToSave(ed.doc.last_page_index, part, ed.doc.store.current, ed.rows() - 1,
+                     core::RowStore::kLastIndex + 1);
+}
+
+RowAt DocumentRows(const core::Editor& ed) {
+  return [&store = ed.doc.store](int index) -> std::string_view {
+    if (index < 0 || index > core::RowStore::kLastIndex) return {};
+    return store.row(index);
+  };
+}
+
+PageShape ConsolePage(const core::Editor& ed) { return PageShape{ed.rows() - 1, ed.cols()}; }
+
+void PutAt(core::Editor& ed, int row, int col, int fg, int bg, std::string_view text) {
+  if (row < 1 || row > ed.rows() || col < 1 || col > ed.cols()) return;
+  const size_t room = static_cast<size_t>(ed.cols() - col + 1);
+  ed.console.PutText(row, col, fg, bg, text.substr(0, std::min(room, text.size())));
+}
+
+std::string RecordsOf(std::string_view pairs) {
+  std::string records(pairs.size() / 2 * console::kRecordBytes, static_cast<char>(console::kPad));
+  for (size_t c = 0; c < pairs.size() / 2; ++c) {
+    records[c * 4] = pairs[c * 2];
+    records[c * 4 + 2] = pairs[c * 2 + 1];
+  }
+  return records;
+}
+
+}  // namespace tessella::files
