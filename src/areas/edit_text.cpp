@@ -19,11 +19,18 @@ constexpr std::size_t kMaxText = 1999;
 constexpr int kUnitsPerCol = 4;
 constexpr int kUnitsPerRow = 8;
 
-std::string LineBreaksAsBlanks(std::string text) {
-  for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
-    text.replace(at, 2, " ");
+std::string LineBreaksAsBlanks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      out += ' ';
+      ++i;
+    } else {
+      out += text[i];
+    }
   }
-  return text;
+  return out;
 }
 
 }  // namespace

@@ -40,7 +40,10 @@ void PutLine(console::Console& con, int row, int col, int width, std::string_vie
 
 std::string Join(const std::string& folder, std::string_view name) {
   if (!name.empty() && name[0] == '/') return std::string(name);
-  return folder == "/" ? "/" + std::string(name) : folder + "/" + std::string(name);
+  std::string path = folder;
+  if (path != "/") path += '/';
+  path.append(name);
+  return path;
 }
 
 // An absolute path without ".", ".." or doubled slashes.
