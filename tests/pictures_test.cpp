@@ -46,6 +46,7 @@ TEST(Pictures, RectanglesAndQuotedTexts) {
       {"logo", 28, 53, 13, 21, {"Tessella"}},
       {"help_menu", 8, 74, 2, 24, {"H e l p   M e n u"}},
       {"sub_name", 26, 65, 10, 12, {"Enter Sub Name"}},
+      {"edit_include", 2, 63, 1, 3, {"Enter Sub Name  "}},
       {"launching", 28, 58, 13, 21,
        {"Do you need a screen", "Launching routine", "included?", "Yes            No"}},
       {"number_of_screens", 20, 54, 9, 13, {"Enter Number of Screens"}},

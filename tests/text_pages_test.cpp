@@ -13,15 +13,17 @@ std::vector<std::string> Rows(std::string_view file, int width = 90, int max_row
   return ViewTextRows(file, width, max_rows).rows;
 }
 
-TEST(TextPages, ExportWritesEveryRowsCharactersAndNothingForRowsNeverFilled) {
+TEST(TextPages, ExportWritesEveryRowsCharactersAndBlanksForCellsNeverFilled) {
   std::vector<std::string> rows(102);
-  for (size_t r = 0; r < 101; ++r)
+  for (size_t r = 0; r < 100; ++r)
     for (int c = 0; c < 90; ++c) rows[r] += {static_cast<char>('a' + r % 26), ' ', '\x71', ' '};
   const RowAt row_at = [&rows](int i) { return std::string_view(rows[static_cast<size_t>(i)]); };
-  const std::string text = EncodeTextPages(row_at, {0, 3}, 34);
-  EXPECT_EQ(text.size(), 101 * 92u + 2);
+  rows[100] = rows[0].substr(0, 4 * 10);  // a short row, as a short file leaves it
+  const std::string text = EncodeTextPages(row_at, {0, 3}, {34, 90});
+  EXPECT_EQ(text.size(), 102 * 92u);
   EXPECT_EQ(text.substr(92, 92), std::string(90, 'b') + "\r\n");
-  EXPECT_TRUE(text.ends_with("\r\n\r\n"));  // the last row holds no row image
+  EXPECT_EQ(text.substr(100 * 92, 92), std::string(10, 'a') + std::string(80, ' ') + "\r\n");
+  EXPECT_TRUE(text.ends_with(std::string(90, ' ') + "\r\n"));  // the last row holds no image
 }
 
 TEST(TextPages, LongLinesBreakAfterTheirLastBlankThatFits) {

@@ -26,14 +26,17 @@ std::string ExpandTabs(std::string_view line) {
 
 }  // namespace
 
-std::string EncodeTextPages(const RowAt& row_at, PageRange range, int page_height) {
+std::string EncodeTextPages(const RowAt& row_at, PageRange range, PageShape shape) {
   std::string out;
-  if (range.pages <= 0 || page_height <= 0) return out;
-  const int rows = range.pages * page_height;
+  if (range.pages <= 0 || shape.height <= 0 || shape.width <= 0) return out;
+  const int rows = range.pages * shape.height;
+  const size_t width = static_cast<size_t>(shape.width);
+  out.reserve(static_cast<size_t>(rows) * (width + 2));
   for (int r = 0; r < rows; ++r) {
     const std::string_view row = row_at(range.first_row + r);
-    for (size_t at = 0; at + console::kRecordBytes <= row.size(); at += console::kRecordBytes)
-      out += row[at];
+    const size_t held = std::min(width, row.size() / console::kRecordBytes);
+    for (size_t c = 0; c < held; ++c) out += row[c * console::kRecordBytes];
+    out.append(width - held, ' ');
     out += "\r\n";
   }
   return out;

@@ -9,9 +9,10 @@
 
 namespace tessella::files {
 
-// For each row of the pages, the character of every cell it holds and CR LF; a row
-// never filled gives an empty line. Attributes are not written.
-std::string EncodeTextPages(const RowAt& row_at, PageRange range, int page_height);
+// For each row of the pages, the characters of its `shape.width` cells and CR LF; cells
+// a row image does not hold (a row never filled, a short row) are written as blanks, as
+// they show. Attributes are not written.
+std::string EncodeTextPages(const RowAt& row_at, PageRange range, PageShape shape);
 
 // The viewer prints from this column and leaves as many columns free at the right.
 inline constexpr int kTextViewColumn = 3;
