@@ -1,7 +1,12 @@
 #include "platform/replay_script.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <string>
 
 #include "console/keys.h"
@@ -38,9 +43,34 @@ std::vector<std::string_view> Words(std::string_view text) {
   return words;
 }
 
+// How much of a bad line an error message shows: a script may hold a line of any
+// length, or binary bytes, and the message goes to a terminal.
+constexpr std::size_t kQuotedCharacters = 80;
+
+// The line's first kQuotedCharacters characters (a UTF-8 sequence counts as one), with
+// control bytes as \xNN, and "..." when some were left out.
+std::string Quote(std::string_view line) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(line[i]);
+    const bool continuation = (byte & 0xC0) == 0x80;
+    if (!continuation && characters++ == kQuotedCharacters) return out + "...";
+    if (byte < 0x20 || byte == 0x7F) {
+      out += "\\x";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 15];
+    } else {
+      out += static_cast<char>(byte);
+    }
+  }
+  return out;
+}
+
 [[noreturn]] void Fail(int line_number, std::string_view line, std::string_view why) {
   throw ScriptError("script line " + std::to_string(line_number) + ": " + std::string(why) +
-                    ": " + std::string(line));
+                    ": " + Quote(line));
 }
 
 KeyRecord TypedKey(unsigned char ch) {
@@ -49,6 +79,31 @@ KeyRecord TypedKey(unsigned char ch) {
 }
 
 }  // namespace
+
+std::string ReadScriptFile(const std::string& path) {
+  // Opening a folder succeeds; reading it is what fails (EISDIR), so every failure is
+  // caught by reading to the end.
+  const auto fail = [&path] {
+    return ScriptError("cannot read the script " + path + ": " + std::strerror(errno));
+  };
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw fail();
+  std::string text;
+  char buffer[65536];
+  while (true) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const ScriptError error = fail();
+      ::close(fd);
+      throw error;
+    }
+    text.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return text;
+}
 
 std::optional<KeyRecord> NamedKey(std::string_view name) {
   if (const keys::NamedKey* key = keys::FindNamedKey(name)) return KeyRecord{key->ch, key->scan, false};
@@ -126,7 +181,9 @@ std::vector<ScriptLine> ParseScript(std::string_view text) {
     if (verb == "dump") {
       if (words.size() != 2) Fail(line_number, line, "dump needs one name");
       const std::string_view name = words[1];
-      if (name.find('/') != std::string_view::npos || name == "." || name == "..")
+      // A NUL would end the name early where the file is created.
+      if (name.find_first_of(std::string_view("/\0", 2)) != std::string_view::npos ||
+          name == "." || name == "..")
         Fail(line_number, line, "a dump name is a plain file name");
       add(DumpRequest{std::string(name)});
       continue;
