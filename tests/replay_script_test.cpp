@@ -66,6 +66,13 @@ TEST(ReplayScript, AnErrorQuotesTheFirstEightyCharactersWithControlBytesShown) {
   EXPECT_EQ(message(start + "\n"), "script line 1: unknown command: " + start);
   EXPECT_EQ(message(std::string("key \x1b[2J\0!\x7f\n", 12)),
             "script line 1: unknown key name: key \\x1B[2J\\x00!\\x7F");
+  // Bytes that are no UTF-8 character, and C1 controls (CSI as U+009B), count one each.
+  EXPECT_EQ(message("key \xc2\x9b" + std::string(100, '\xb0')),
+            "script line 1: unknown key name: key \\xC2\\x9B" + [] {
+              std::string shown;
+              for (int i = 0; i < 74; ++i) shown += "\\xB0";
+              return shown;
+            }() + "...");
 }
 
 }  // namespace

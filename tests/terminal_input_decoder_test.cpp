@@ -204,6 +204,22 @@ TEST(TerminalInputDecoder, MalformedSequencesKeepTheKeysAfterThem) {
   d.Feed("\x1b[" + std::string(40, '1'), 10);
   d.Feed("z", 11);
   EXPECT_EQ(Drain(d), std::vector{Key('z', 0x2C)});
+  // A number too long for any key is not taken for no number (Up).
+  EXPECT_EQ(Decode("\x1b[11111111111A"), std::vector<InputRecord>{});
+}
+
+// Reads may split the bytes anywhere (a paste longer than one read); bytes that arrive
+// together decode alike however they were split. The fuzzer found the long sequence:
+// dropped whole when it came in one read, cut at the limit when it came in pieces.
+TEST(TerminalInputDecoder, TheSameBytesDecodeAlikeHoweverTheReadsSplitThem) {
+  for (const std::string& bytes :
+       {"\x1b[:?" + std::string(60, '0') + "_R\x1b[A", "\x1b[" + std::string(40, '1') + "Az",
+        std::string("\x1b[<0;10;5M\x1b[M *%\x1bOP\x1b[[A\xc3\xa9\x1b\x1bx\x1b[21;2~")}) {
+    TerminalInputDecoder byte_by_byte;
+    for (const char c : bytes) byte_by_byte.Feed(std::string_view(&c, 1), 1000);
+    byte_by_byte.Flush(1000 + kLater);
+    EXPECT_EQ(Drain(byte_by_byte), Decode(bytes)) << bytes;
+  }
 }
 
 TEST(TerminalInputDecoder, NoiseNeverHoldsBackTheNextKey) {
@@ -237,8 +253,12 @@ TEST(TerminalInputDecoder, SgrMouseButtonsPressAndRelease) {
   EXPECT_EQ(Decode("\x1b[<0;300;40M"), std::vector{Mouse(40, 300, 1, MouseEvent::kButtonDown)});
   // Modifiers held with the click do not change the button.
   EXPECT_EQ(Decode("\x1b[<16;3;4M"), std::vector{Mouse(4, 3, 1, MouseEvent::kButtonDown)});
-  // The wheel is not a button.
-  EXPECT_EQ(Decode("\x1b[<64;3;4M\x1b[<65;3;4M"), std::vector<InputRecord>{});
+  // The wheel and buttons 8-11 (back, forward) are no buttons of the program's.
+  EXPECT_EQ(Decode("\x1b[<64;3;4M\x1b[<65;3;4M\x1b[<128;3;4M\x1b[<129;3;4m\x1b[M\xa0$$"),
+            std::vector<InputRecord>{});
+  // A position no terminal has is noise.
+  EXPECT_EQ(Decode("\x1b[<0;10000;4M\x1b[<0;9999;4M"),
+            std::vector{Mouse(4, 9999, 1, MouseEvent::kButtonDown)});
 }
 
 TEST(TerminalInputDecoder, MouseMotionWithAndWithoutButtons) {

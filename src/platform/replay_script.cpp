@@ -47,22 +47,48 @@ std::vector<std::string_view> Words(std::string_view text) {
 // length, or binary bytes, and the message goes to a terminal.
 constexpr std::size_t kQuotedCharacters = 80;
 
-// The line's first kQuotedCharacters characters (a UTF-8 sequence counts as one), with
-// control bytes as \xNN, and "..." when some were left out.
+// Length of the UTF-8 character at the start of `bytes` when it is a valid one and
+// printable (not one of the C1 controls U+0080-U+009F), else 0.
+std::size_t PrintableUtf8Length(std::string_view bytes) {
+  const auto lead = static_cast<unsigned char>(bytes[0]);
+  const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                             : lead >= 0xE0 && lead <= 0xEF ? 3
+                             : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                            : 0;
+  if (length == 0 || bytes.size() < length) return 0;
+  char32_t cp = lead & (0x7F >> length);
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto c = static_cast<unsigned char>(bytes[k]);
+    if ((c & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (c & 0x3F);
+  }
+  const char32_t min = length == 2 ? 0xA0 : length == 3 ? 0x800 : 0x10000;
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return length;
+}
+
+// The line's first kQuotedCharacters characters, and "..." when some were left out. A
+// UTF-8 character counts as one; control bytes and bytes that are no printable UTF-8
+// are written \xNN.
 std::string Quote(std::string_view line) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
   std::size_t characters = 0;
-  for (std::size_t i = 0; i < line.size(); ++i) {
+  std::size_t i = 0;
+  while (i < line.size()) {
+    if (characters++ == kQuotedCharacters) return out + "...";
     const auto byte = static_cast<unsigned char>(line[i]);
-    const bool continuation = (byte & 0xC0) == 0x80;
-    if (!continuation && characters++ == kQuotedCharacters) return out + "...";
-    if (byte < 0x20 || byte == 0x7F) {
+    if (byte >= 0x20 && byte < 0x7F) {
+      out += static_cast<char>(byte);
+      ++i;
+    } else if (const std::size_t length = PrintableUtf8Length(line.substr(i))) {
+      out += line.substr(i, length);
+      i += length;
+    } else {
       out += "\\x";
       out += kHex[byte >> 4];
       out += kHex[byte & 15];
-    } else {
-      out += static_cast<char>(byte);
+      ++i;
     }
   }
   return out;

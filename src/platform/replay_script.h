@@ -13,6 +13,7 @@ namespace tessella::platform {
 
 struct DumpRequest {
   std::string name;
+  bool operator==(const DumpRequest&) const = default;
 };
 
 struct ScriptLine {
@@ -31,7 +32,8 @@ class ScriptError : public std::runtime_error {
 std::string ReadScriptFile(const std::string& path);
 
 // Parses a whole script. Blank lines and lines starting with '#' are skipped. An error
-// quotes the bad line's first 80 characters, control bytes written as \xNN.
+// quotes the bad line's first 80 characters, control bytes and bytes that are not
+// UTF-8 written as \xNN.
 std::vector<ScriptLine> ParseScript(std::string_view text);
 
 // The key record a key name stands for (Enter, Esc, F1, Alt-X, ...), if any.
