@@ -43,6 +43,13 @@ seed_raw() {
   return 0
 }
 
+# The decoder reads reads, not files: only its own seeds (recorded streams) mean
+# anything to it, and the test data's larger files would only slow it down.
+seed_own() {
+  local dir=$1 fuzzer=$2
+  cp "$source_dir/fuzz/seeds/${fuzzer%_fuzz}"/* "$dir/"
+}
+
 # The replay parser also starts from every scenario's script.
 seed_scripts() {
   local dir=$1 script
@@ -58,6 +65,7 @@ run_one() {
   case $fuzzer in
     binary_screens_fuzz|bsave_fuzz|pop_fuzz|include_fuzz|text_view_fuzz) seed_named "$dir" ;;
     replay_script_fuzz) seed_raw "$dir" "$fuzzer"; seed_scripts "$dir" ;;
+    terminal_input_decoder_fuzz) seed_own "$dir" "$fuzzer" ;;
     *) seed_raw "$dir" "$fuzzer" ;;
   esac
   if ! "$build/fuzz/$fuzzer" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=1024 \
