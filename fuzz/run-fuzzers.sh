@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Seeds a corpus for each fuzzer built in BUILD_DIR/fuzz from the test data (and, for
-# the readers that take a file name, a few hostile names), then runs every fuzzer for
-# SECONDS (default 60), JOBS at a time (default: the number of cores).
+# the readers that take a file name, a few hostile names; for the replay parser, the
+# scenarios' scripts), then runs every fuzzer (or those FUZZERS names) for SECONDS
+# (default 60), JOBS at a time (default: the number of cores).
 #   fuzz/run-fuzzers.sh BUILD_DIR [SECONDS] [JOBS]
+#   FUZZERS="replay_script_fuzz" fuzz/run-fuzzers.sh BUILD_DIR 600 1
 # A crash leaves its input as BUILD_DIR/fuzz-crashes/<fuzzer>-crash-*; turn it into a
 # regression test before fixing it.
 set -euo pipefail
@@ -41,11 +43,29 @@ seed_raw() {
   return 0
 }
 
+# The decoder reads reads, not files: only its own seeds (recorded streams) mean
+# anything to it, and the test data's larger files would only slow it down.
+seed_own() {
+  local dir=$1 fuzzer=$2
+  cp "$source_dir/fuzz/seeds/${fuzzer%_fuzz}"/* "$dir/"
+}
+
+# The replay parser also starts from every scenario's script.
+seed_scripts() {
+  local dir=$1 script
+  for script in "$source_dir"/tests/scenarios/*/script; do
+    [ -f "$script" ] && cp "$script" "$dir/scenario-$(basename "$(dirname "$script")")"
+  done
+  return 0
+}
+
 run_one() {
   local fuzzer=$1 dir=$corpus_root/$1
   mkdir -p "$dir"
   case $fuzzer in
     binary_screens_fuzz|bsave_fuzz|pop_fuzz|include_fuzz|text_view_fuzz) seed_named "$dir" ;;
+    replay_script_fuzz) seed_raw "$dir" "$fuzzer"; seed_scripts "$dir" ;;
+    terminal_input_decoder_fuzz) seed_own "$dir" "$fuzzer" ;;
     *) seed_raw "$dir" "$fuzzer" ;;
   esac
   if ! "$build/fuzz/$fuzzer" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=1024 \
@@ -59,7 +79,12 @@ run_one() {
 }
 
 fuzzers=()
-for exe in "$build"/fuzz/*_fuzz; do [ -x "$exe" ] && fuzzers+=("$(basename "$exe")"); done
+for exe in "$build"/fuzz/*_fuzz; do
+  name=$(basename "$exe")
+  [ -x "$exe" ] || continue
+  [ -z "${FUZZERS:-}" ] || [[ " $FUZZERS " == *" $name "* ]] || continue
+  fuzzers+=("$name")
+done
 [ ${#fuzzers[@]} -gt 0 ] || { echo "no fuzzers in $build/fuzz"; exit 1; }
 
 failed=0

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -63,6 +64,31 @@ TEST(ReplayCommandLine, BadLinesAndMissingFilesStopWithStatusTwo) {
   EXPECT_EQ(r.status, 2);
   r = RunBinary("--frobnicate");
   EXPECT_EQ(r.status, 2);
+}
+
+TEST(ReplayCommandLine, AScriptThatCannotBeReadStopsWithStatusTwoAndSaysWhy) {
+  const auto dir = FreshDir("cli-unreadable");
+  const std::string dumps = " --dump " + (dir / "out").string();
+  Result r = RunBinary("--replay " + dir.string() + dumps);
+  EXPECT_EQ(r.status, 2) << r.output;
+  EXPECT_NE(r.output.find("cannot read the script " + dir.string() + ": Is a directory"),
+            std::string::npos)
+      << r.output;
+
+  // Root reads any file, so as root the program is run as nobody to be refused.
+  WriteText(dir / "script", "key Space\n");
+  std::filesystem::permissions(dir / "script", std::filesystem::perms::none);
+  std::string as_user;
+  if (getuid() == 0) {
+    if (std::system("command -v setpriv >/dev/null 2>&1") != 0) {
+      GTEST_SKIP() << "running as root without setpriv";
+    }
+    as_user = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+  }
+  r = RunBinary("--replay " + (dir / "script").string() + dumps, as_user);
+  EXPECT_EQ(r.status, 2) << r.output;
+  EXPECT_NE(r.output.find("Permission denied"), std::string::npos) << r.output;
+  EXPECT_FALSE(std::filesystem::exists(dir / "out"));
 }
 
 TEST(ReplayCommandLine, ADumpThatCannotBeWrittenEndsTheRunWithItsReason) {

@@ -35,15 +35,44 @@ TEST(ReplayScript, EveryKindOfLine) {
 }
 
 TEST(ReplayScript, UnreadableLinesNameTheLine) {
-  for (const char* bad : {"key Hyper", "key", "char 256", "scan -1", "click 1", "click 0 5",
-                          "move a b", "dump ../escape", "dump", "hover 1 1", "type"}) {
+  using namespace std::string_view_literals;
+  for (const std::string_view bad :
+       {"key Hyper"sv, "key"sv, "char 256"sv, "scan -1"sv, "click 1"sv, "click 0 5"sv,
+        "move a b"sv, "dump ../escape"sv, "dump"sv, "hover 1 1"sv, "type"sv,
+        "dump a\0b"sv}) {
     try {
-      ParseScript(std::string("key Esc\n") + bad + "\n");
+      ParseScript("key Esc\n" + std::string(bad) + "\n");
       ADD_FAILURE() << bad;
     } catch (const ScriptError& e) {
       EXPECT_NE(std::string(e.what()).find("line 2"), std::string::npos) << e.what();
     }
   }
+}
+
+// A message goes to a terminal: a long line is cut, and control bytes (an escape
+// sequence, a NUL) are shown rather than sent.
+TEST(ReplayScript, AnErrorQuotesTheFirstEightyCharactersWithControlBytesShown) {
+  const auto message = [](const std::string& line) -> std::string {
+    try {
+      ParseScript(line);
+    } catch (const ScriptError& e) {
+      return e.what();
+    }
+    return "no error";
+  };
+  // 80 characters, an accented letter counting as one; then the cut.
+  const std::string start = "hover \xc3\xa9" + std::string(73, 'x');
+  EXPECT_EQ(message(start + "yz\n"), "script line 1: unknown command: " + start + "...");
+  EXPECT_EQ(message(start + "\n"), "script line 1: unknown command: " + start);
+  EXPECT_EQ(message(std::string("key \x1b[2J\0!\x7f\n", 12)),
+            "script line 1: unknown key name: key \\x1B[2J\\x00!\\x7F");
+  // Bytes that are no UTF-8 character, and C1 controls (CSI as U+009B), count one each.
+  EXPECT_EQ(message("key \xc2\x9b" + std::string(100, '\xb0')),
+            "script line 1: unknown key name: key \\xC2\\x9B" + [] {
+              std::string shown;
+              for (int i = 0; i < 74; ++i) shown += "\\xB0";
+              return shown;
+            }() + "...");
 }
 
 }  // namespace

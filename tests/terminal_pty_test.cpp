@@ -70,6 +70,17 @@ class Tmux {
   bool WaitForText(const std::string& text) const {
     return WaitFor([&] { return Screen().find(text) != std::string::npos; });
   }
+  // The picture with its colours once it has stopped changing for a while.
+  std::string SettledPicture() const {
+    std::string last = (*this)("capture-pane -p -e -t t");
+    WaitFor([&] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(250));
+      std::string now = (*this)("capture-pane -p -e -t t");
+      std::swap(now, last);
+      return now == last;
+    });
+    return last;
+  }
 
  private:
   static std::string SocketName() {
@@ -84,6 +95,42 @@ class Tmux {
 
   std::string base_;
 };
+
+// A pane's picture, read from capture-pane -e: per cell the character and background,
+// and the foreground of cells that show a character (a blank's is invisible, and
+// terminals that erase in the background colour give erased cells their own).
+std::string VisiblePicture(const std::string& capture) {
+  std::string out;
+  int fg = 39;
+  int bg = 49;
+  std::size_t i = 0;
+  while (i < capture.size()) {
+    if (capture.compare(i, 2, "\x1b[") == 0) {
+      const std::size_t end = capture.find('m', i);
+      if (end == std::string::npos) break;
+      std::size_t at = i + 2;
+      while (at < end) {
+        const int n = std::atoi(capture.c_str() + at);
+        if (n == 0) fg = 39, bg = 49;
+        if ((n >= 30 && n <= 39) || (n >= 90 && n <= 97)) fg = n;
+        if ((n >= 40 && n <= 49) || (n >= 100 && n <= 107)) bg = n;
+        at = capture.find(';', at);
+        at = at == std::string::npos || at > end ? end : at + 1;
+      }
+      i = end + 1;
+      continue;
+    }
+    std::size_t length = 1;
+    const auto lead = static_cast<unsigned char>(capture[i]);
+    if (lead >= 0xF0) length = 4; else if (lead >= 0xE0) length = 3; else if (lead >= 0xC0) length = 2;
+    const std::string glyph = capture.substr(i, length);
+    out += glyph == "\n" ? glyph
+                         : glyph + "/" + std::to_string(bg) +
+                               (glyph == " " ? std::string() : "/" + std::to_string(fg)) + " ";
+    i += length;
+  }
+  return out;
+}
 
 // A scratch home for the program, and a shell in a pane (90 x 35, UTF-8 unless a
 // test says otherwise) to start it from.
@@ -103,9 +150,10 @@ class TerminalPty : public ::testing::Test {
     if (!home_.empty()) fs::remove_all(home_);
   }
 
-  // Starts the program (without core files) and waits for its title picture.
-  void StartProgram() {
-    tmux_("send-keys -t t -l " + Quote(std::string("ulimit -c 0; ") + TESSELLA_BINARY));
+  // Starts the program (without core files), with `env` settings before it, and waits
+  // for its title picture.
+  void StartProgram(const std::string& env = "") {
+    tmux_("send-keys -t t -l " + Quote("ulimit -c 0; " + env + TESSELLA_BINARY));
     tmux_("send-keys -t t Enter");
     ASSERT_TRUE(tmux_.WaitForText("Creates Text Screens")) << tmux_.Screen();
     EXPECT_EQ(tmux_("display -p -t t '#{alternate_on}#{mouse_sgr_flag}'"), "11\n");
@@ -222,6 +270,75 @@ TEST_F(TerminalPtySmall, FitsTheConsoleAndReachesFileExitByKeysAlone) {
   EXPECT_EQ(ExitStatus(), "0");
   ExpectTerminalRestored();
 }
+
+// A menu survives a terminal shrunk to 20 x 60 and grown back: the smaller picture says
+// what size is needed, the old one comes back whole, and nothing typed is lost.
+TEST_F(TerminalPty, AMenuOutlivesATerminalShrunkAndGrownBack) {
+  StartProgram();
+  tmux_("send-keys -t t x");
+  ASSERT_TRUE(ToolbarOnLastLine()) << tmux_.Screen();
+  tmux_("send-keys -t t -l hello");
+  ASSERT_TRUE(tmux_.WaitFor([&] { return tmux_.LastLine().find("Col45") != std::string::npos; }))
+      << tmux_.Screen();
+  tmux_("send-keys -t t Tab");
+  ASSERT_TRUE(tmux_.WaitForText("Boxes")) << tmux_.Screen();
+  tmux_("send-keys -t t Down");  // File's menu drops
+  ASSERT_TRUE(tmux_.WaitForText("Save Part")) << tmux_.Screen();
+  const std::string menu = tmux_.SettledPicture();
+
+  tmux_("resize-window -t t -x 60 -y 20");
+  EXPECT_TRUE(tmux_.WaitFor([&] { return tmux_.LastLine().find("needs 90x35") != std::string::npos; }))
+      << tmux_.Screen();
+  tmux_("resize-window -t t -x 90 -y 35");
+  EXPECT_TRUE(tmux_.WaitFor([&] { return tmux_("capture-pane -p -e -t t") == menu; }))
+      << tmux_.Screen();
+
+  // The menu still takes keys; closed, it leaves the typing where it was.
+  tmux_("send-keys -t t Escape");
+  EXPECT_TRUE(tmux_.WaitFor([&] { return tmux_.Screen().find("Save Part") == std::string::npos; }))
+      << tmux_.Screen();
+  EXPECT_NE(tmux_.Screen().find("hello"), std::string::npos) << tmux_.Screen();
+  kill(ProgramPid(), SIGTERM);
+  EXPECT_EQ(ExitStatus(), std::to_string(128 + SIGTERM));
+  ExpectTerminalRestored();
+}
+
+// Every common TERM: the program starts, draws, and leaves by File, Exit with the
+// terminal as it was. Its picture, colours included, is the one it draws under tmux's
+// own TERM, however the strings differ: where the terminal's erase fills with the
+// background (xterm, linux) rows end in erases, elsewhere in blanks.
+class TerminalPtyTerm : public TerminalPty, public ::testing::WithParamInterface<const char*> {
+ protected:
+  // Runs the program under TERM=term to its end; gives its picture once "Hi" is typed.
+  std::string PictureUnder(const std::string& term) {
+    StartProgram("TERM=" + term + " ");
+    tmux_("send-keys -t t x");
+    EXPECT_TRUE(ToolbarOnLastLine()) << term << "\n" << tmux_.Screen();
+    tmux_("send-keys -t t -l Hi");
+    EXPECT_TRUE(
+        tmux_.WaitFor([&] { return tmux_.LastLine().find("Col42") != std::string::npos; }))
+        << term << "\n" << tmux_.Screen();
+    const std::string picture = VisiblePicture(tmux_.SettledPicture());
+    tmux_("send-keys -t t Tab");
+    EXPECT_TRUE(tmux_.WaitForText("Boxes")) << term << "\n" << tmux_.Screen();
+    tmux_("send-keys -t t Down Down Down Down Down Enter");
+    EXPECT_TRUE(tmux_.WaitForText("Are you sure?")) << term << "\n" << tmux_.Screen();
+    tmux_("send-keys -t t y");
+    EXPECT_EQ(ExitStatus(), "0") << term;
+    ExpectTerminalRestored();
+    return picture;
+  }
+};
+
+TEST_P(TerminalPtyTerm, StartsDrawsAndLeavesCleanly) {
+  const std::string reference = PictureUnder("tmux-256color");
+  if (std::string_view(GetParam()) == "tmux-256color") return;
+  EXPECT_EQ(PictureUnder(GetParam()), reference) << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(CommonTerminals, TerminalPtyTerm,
+                         ::testing::Values("tmux-256color", "xterm", "xterm-256color",
+                                           "screen-256color", "linux"));
 
 // Without a UTF-8 locale every glyph is one character: boxes in the terminal's
 // line-drawing set (tmux shows them by their VT100 names), other glyphs in ASCII.

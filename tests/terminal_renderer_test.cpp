@@ -137,7 +137,7 @@ TEST(TerminalRenderer, ChangesOnOneLineShareTheCursorAndColour) {
   c.WriteChars(2, 1, "A");
   c.WriteChars(2, 3, "B");   // one unchanged cell between: rewritten, no jump
   c.WriteChars(2, 20, "C");  // far: jump forward on the same line
-  EXPECT_EQ(Frame(r, c), "\x1b[2;1HA B\x1b[16C" "C\x1b[?25l");
+  EXPECT_EQ(Frame(r, c), "\x1b[2HA B\x1b[16C" "C\x1b[?25l");
 }
 
 TEST(TerminalRenderer, CursorFollowsPositionVisibilityAndShape) {
@@ -195,13 +195,33 @@ TEST(TerminalRenderer, LargeTerminalIsBlankedBeyondTheConsole) {
   r.SetTerminalSize(3, 12);
   const std::string out = Frame(r, c);
   // The console's cells, then light grey on black blanks for the rest of each line and
-  // the whole third line.
+  // the whole third line, which is erased rather than written.
   EXPECT_EQ(out,
             "\x1b[H\x1b[0;97;41m          \x1b[37;40m  "
-            "\x1b[2;1H\x1b[97;41m          \x1b[37;40m  "
-            "\x1b[3;1H            "
+            "\x1b[2H\x1b[97;41m          \x1b[37;40m  "
+            "\x1b[3H\x1b[K"
             // The cursor: home, underline shape, shown.
             "\x1b[H\x1b[3 q\x1b[?25h");
+}
+
+TEST(TerminalRenderer, ARowEndingInBlanksIsErasedInTheBlanksColour) {
+  Console c(3, 20);
+  TerminalRenderer r = Shown(c, 3, 20);
+  c.SetCursorVisible(false);
+  c.PutText(2, 1, 14, 1, "Hi");                  // yellow on blue
+  c.PutText(2, 3, 7, 4, std::string(18, ' '));   // then blanks on red to the row's end
+  c.PutText(3, 19, 7, 4, "  ");                  // two blanks: cheaper written than erased
+  EXPECT_EQ(Frame(r, c), "\x1b[2H\x1b[93;44mHi\x1b[37;41m\x1b[K\x1b[3;19H  \x1b[?25l");
+
+  // A terminal whose erase gives its own background gets every blank written.
+  Console d(3, 20);
+  TerminalRenderer no_bce;
+  no_bce.SetBackgroundErase(false);
+  no_bce.SetTerminalSize(3, 20);
+  Frame(no_bce, d);
+  d.SetCursorVisible(false);
+  d.PutText(2, 3, 7, 4, std::string(18, ' '));
+  EXPECT_EQ(Frame(no_bce, d), "\x1b[2;3H\x1b[41m" + std::string(18, ' ') + "\x1b[?25l");
 }
 
 TEST(TerminalRenderer, ResizedTerminalIsPaintedAgain) {
@@ -215,12 +235,16 @@ TEST(TerminalRenderer, ResizedTerminalIsPaintedAgain) {
 }
 
 // Just enough of a terminal to replay what the renderer sends: cursor addressing,
-// forward moves, the colour codes, UTF-8 text with auto-wrap off, and xterm's switch
-// into and out of the line-drawing set (a glyph drawn in it reads "acs:" + character).
+// forward moves, the colour codes, UTF-8 text with auto-wrap off, erasing to the end of
+// the line in the current background (the foreground of an erased cell is whatever
+// the terminal likes, kAnyForeground), and xterm's switch into and out of the
+// line-drawing set (a glyph drawn in it reads "acs:" + character).
 class TerminalModel {
  public:
+  static constexpr int kAnyForeground = -2;
+
   TerminalModel(int rows, int cols)
-      : cols_(cols), glyphs_(rows * cols, "?"), colours_(rows * cols, -1) {}
+      : cols_(cols), glyphs_(rows * cols, "?"), fg_at_(rows * cols, -1), bg_at_(rows * cols, -1) {}
 
   void Apply(std::string_view bytes) {
     std::size_t i = 0;
@@ -246,13 +270,16 @@ class TerminalModel {
       if (lead >= 0xF0) len = 4; else if (lead >= 0xE0) len = 3; else if (lead >= 0xC0) len = 2;
       const int at = row_ * cols_ + col_;
       glyphs_[at] = (line_drawing_ ? "acs:" : "") + std::string(bytes.substr(i, len));
-      colours_[at] = fg_ + 16 * bg_;
+      fg_at_[at] = fg_;
+      bg_at_[at] = bg_;
       if (col_ + 1 < cols_) ++col_;
       i += len;
     }
   }
   const std::string& Glyph(int row, int col) const { return glyphs_[row * cols_ + col]; }
-  int Colours(int row, int col) const { return colours_[row * cols_ + col]; }
+  int Foreground(int row, int col) const { return fg_at_[row * cols_ + col]; }
+  int Background(int row, int col) const { return bg_at_[row * cols_ + col]; }
+  int erases() const { return erases_; }
 
  private:
   void Control(std::string_view params, char final) {
@@ -270,6 +297,13 @@ class TerminalModel {
       col_ = (p.size() > 1 && p[1] > 0 ? p[1] : 1) - 1;
     } else if (final == 'C') {
       col_ += p[0] > 0 ? p[0] : 1;
+    } else if (final == 'K' && p[0] == 0) {
+      ++erases_;
+      for (int c = col_; c < cols_; ++c) {
+        glyphs_[row_ * cols_ + c] = " ";
+        fg_at_[row_ * cols_ + c] = kAnyForeground;
+        bg_at_[row_ * cols_ + c] = bg_;
+      }
     } else if (final == 'm') {
       for (const int n : p) {
         if (n == 0) fg_ = bg_ = -1;
@@ -283,7 +317,9 @@ class TerminalModel {
 
   int cols_;
   std::vector<std::string> glyphs_;
-  std::vector<int> colours_;  // ANSI fg + 16 * ANSI bg
+  std::vector<int> fg_at_;  // ANSI colours
+  std::vector<int> bg_at_;
+  int erases_ = 0;
   int row_ = 0;
   int col_ = 0;
   int fg_ = -1;
@@ -293,12 +329,16 @@ class TerminalModel {
 
 TEST(TerminalRenderer, TerminalShowsTheConsoleAfterAnySeriesOfChanges) {
   for (const bool utf8 : {true, false}) {
+  for (const bool background_erase : {true, false}) {
   const TerminalGlyphs glyphs =
       utf8 ? TerminalGlyphs::Utf8() : TerminalGlyphs::OneByte(kXtermPairs, "\x1b(0", "\x1b(B");
+  const std::string what = std::string(utf8 ? "" : " (one byte)") +
+                           (background_erase ? "" : " (no background erase)");
   std::mt19937 rng(99);
   Console c(12, 30);
   TerminalRenderer r;
   r.SetGlyphs(glyphs);
+  r.SetBackgroundErase(background_erase);
   r.SetTerminalSize(12, 30);
   TerminalModel term(12, 30);
   for (int frame = 0; frame < 300; ++frame) {
@@ -309,10 +349,14 @@ TEST(TerminalRenderer, TerminalShowsTheConsoleAfterAnySeriesOfChanges) {
       for (char& ch : run) ch = static_cast<char>(rng() % 256);
       const int row = 1 + static_cast<int>(rng() % 12);
       const int col = 1 + static_cast<int>(rng() % 30);
+      // Some runs are blanks (spaces, and the NUL and 255 that may look like them) to
+      // the row's end, or the row's end turned into another colour.
+      const auto kind = rng() % 5;
+      if (kind == 0) run.assign(static_cast<std::size_t>(31 - col), " \0\xFF"[rng() % 3]);
       c.WriteChars(row, col, run);
       // Mostly one colour, so unchanged cells between changes may be rewritten.
       const int attr = rng() % 4 == 0 ? static_cast<int>(rng() % 256) : 0x07;
-      c.FillAttribute(row, col, static_cast<int>(run.size()), attr);
+      c.FillAttribute(row, col, kind == 1 ? 31 - col : static_cast<int>(run.size()), attr);
     }
     c.Locate(1 + static_cast<int>(rng() % 12), 1 + static_cast<int>(rng() % 30));
     term.Apply(Frame(r, c));
@@ -321,12 +365,18 @@ TEST(TerminalRenderer, TerminalShowsTheConsoleAfterAnySeriesOfChanges) {
         const console::Cell cell = c.AtDisplayed(row, col);
         const TerminalGlyph& glyph = glyphs[cell.ch];
         ASSERT_EQ(term.Glyph(row - 1, col - 1), (glyph.line_drawing ? "acs:" : "") + glyph.bytes)
-            << "frame " << frame << " at " << row << "," << col << (utf8 ? "" : " (one byte)");
-        ASSERT_EQ(term.Colours(row - 1, col - 1),
-                  AnsiColour(cell.attr & 15) + 16 * AnsiColour(cell.attr >> 4))
-            << "frame " << frame << " at " << row << "," << col;
+            << "frame " << frame << " at " << row << "," << col << what;
+        ASSERT_EQ(term.Background(row - 1, col - 1), AnsiColour(cell.attr >> 4))
+            << "frame " << frame << " at " << row << "," << col << what;
+        if (term.Foreground(row - 1, col - 1) != TerminalModel::kAnyForeground) {
+          ASSERT_EQ(term.Foreground(row - 1, col - 1), AnsiColour(cell.attr & 15))
+              << "frame " << frame << " at " << row << "," << col << what;
+        }
       }
     }
+  }
+  // The erase was tried, and only where the terminal's erase fills with the colour.
+  EXPECT_EQ(term.erases() > 20, background_erase) << term.erases() << what;
   }
   }
 }

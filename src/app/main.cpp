@@ -1,8 +1,6 @@
 // tessella: a designer for text-mode screens in the terminal.
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -29,16 +27,16 @@ int Usage(std::string_view problem) {
 }
 
 int RunReplay(const std::string& script_path, const std::string& dump_dir) {
-  std::ifstream in(script_path, std::ios::binary);
-  if (!in) {
-    std::cerr << "tessella: cannot read the script " << script_path << "\n";
+  std::string text;
+  try {
+    text = tessella::platform::ReadScriptFile(script_path);
+  } catch (const tessella::platform::ScriptError& e) {
+    std::cerr << "tessella: " << e.what() << "\n";
     return 2;
   }
-  std::stringstream text;
-  text << in.rdbuf();
   std::vector<tessella::platform::ScriptLine> script;
   try {
-    script = tessella::platform::ParseScript(text.str());
+    script = tessella::platform::ParseScript(text);
   } catch (const tessella::platform::ScriptError& e) {
     std::cerr << "tessella: " << script_path << ": " << e.what() << "\n";
     return 2;

@@ -1,7 +1,12 @@
 #include "platform/replay_script.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <string>
 
 #include "console/keys.h"
@@ -38,9 +43,60 @@ std::vector<std::string_view> Words(std::string_view text) {
   return words;
 }
 
+// How much of a bad line an error message shows: a script may hold a line of any
+// length, or binary bytes, and the message goes to a terminal.
+constexpr std::size_t kQuotedCharacters = 80;
+
+// Length of the UTF-8 character at the start of `bytes` when it is a valid one and
+// printable (not one of the C1 controls U+0080-U+009F), else 0.
+std::size_t PrintableUtf8Length(std::string_view bytes) {
+  const auto lead = static_cast<unsigned char>(bytes[0]);
+  const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                             : lead >= 0xE0 && lead <= 0xEF ? 3
+                             : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                            : 0;
+  if (length == 0 || bytes.size() < length) return 0;
+  char32_t cp = lead & (0x7F >> length);
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto c = static_cast<unsigned char>(bytes[k]);
+    if ((c & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (c & 0x3F);
+  }
+  const char32_t min = length == 2 ? 0xA0 : length == 3 ? 0x800 : 0x10000;
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return length;
+}
+
+// The line's first kQuotedCharacters characters, and "..." when some were left out. A
+// UTF-8 character counts as one; control bytes and bytes that are no printable UTF-8
+// are written \xNN.
+std::string Quote(std::string_view line) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  std::size_t characters = 0;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    if (characters++ == kQuotedCharacters) return out + "...";
+    const auto byte = static_cast<unsigned char>(line[i]);
+    if (byte >= 0x20 && byte < 0x7F) {
+      out += static_cast<char>(byte);
+      ++i;
+    } else if (const std::size_t length = PrintableUtf8Length(line.substr(i))) {
+      out += line.substr(i, length);
+      i += length;
+    } else {
+      out += "\\x";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 15];
+      ++i;
+    }
+  }
+  return out;
+}
+
 [[noreturn]] void Fail(int line_number, std::string_view line, std::string_view why) {
   throw ScriptError("script line " + std::to_string(line_number) + ": " + std::string(why) +
-                    ": " + std::string(line));
+                    ": " + Quote(line));
 }
 
 KeyRecord TypedKey(unsigned char ch) {
@@ -49,6 +105,31 @@ KeyRecord TypedKey(unsigned char ch) {
 }
 
 }  // namespace
+
+std::string ReadScriptFile(const std::string& path) {
+  // Opening a folder succeeds; reading it is what fails (EISDIR), so every failure is
+  // caught by reading to the end.
+  const auto fail = [&path] {
+    return ScriptError("cannot read the script " + path + ": " + std::strerror(errno));
+  };
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw fail();
+  std::string text;
+  char buffer[65536];
+  while (true) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const ScriptError error = fail();
+      ::close(fd);
+      throw error;
+    }
+    text.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return text;
+}
 
 std::optional<KeyRecord> NamedKey(std::string_view name) {
   if (const keys::NamedKey* key = keys::FindNamedKey(name)) return KeyRecord{key->ch, key->scan, false};
@@ -126,7 +207,9 @@ std::vector<ScriptLine> ParseScript(std::string_view text) {
     if (verb == "dump") {
       if (words.size() != 2) Fail(line_number, line, "dump needs one name");
       const std::string_view name = words[1];
-      if (name.find('/') != std::string_view::npos || name == "." || name == "..")
+      // A NUL would end the name early where the file is created.
+      if (name.find_first_of(std::string_view("/\0", 2)) != std::string_view::npos ||
+          name == "." || name == "..")
         Fail(line_number, line, "a dump name is a plain file name");
       add(DumpRequest{std::string(name)});
       continue;

@@ -13,6 +13,7 @@ namespace tessella::platform {
 
 struct DumpRequest {
   std::string name;
+  bool operator==(const DumpRequest&) const = default;
 };
 
 struct ScriptLine {
@@ -20,13 +21,19 @@ struct ScriptLine {
   std::variant<console::InputRecord, DumpRequest> item;
 };
 
-// A line that cannot be read; what() names the line.
+// A script or a line of it that cannot be read; what() names the file or the line.
 class ScriptError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
-// Parses a whole script. Blank lines and lines starting with '#' are skipped.
+// The bytes of the script file at path. Throws ScriptError, with the reason, when it
+// cannot be read: missing, a folder, not permitted.
+std::string ReadScriptFile(const std::string& path);
+
+// Parses a whole script. Blank lines and lines starting with '#' are skipped. An error
+// quotes the bad line's first 80 characters, control bytes and bytes that are not
+// UTF-8 written as \xNN.
 std::vector<ScriptLine> ParseScript(std::string_view text);
 
 // The key record a key name stands for (Enter, Esc, F1, Alt-X, ...), if any.

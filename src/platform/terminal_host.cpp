@@ -61,6 +61,7 @@ TerminalHost::TerminalHost(const console::Console& console, std::string clipboar
                              "such as xterm, tmux or the Linux console");
   }
   enter_ = strings_.enter;
+  renderer_.SetBackgroundErase(strings_.background_erase);
   leave_ = strings_.leave;
   if (!LocaleIsUtf8([](const char* name) { return std::getenv(name); })) {
     renderer_.SetGlyphs(TerminalGlyphs::OneByte(

@@ -17,8 +17,14 @@ using console::MouseRecord;
 
 constexpr std::uint8_t kEsc = 0x1B;
 // Longer than any key or mouse report; a longer run is noise and is dropped rather
-// than held back waiting for a final byte that never comes.
+// than held back waiting for a final byte that never comes. The limit counts the
+// sequence's own bytes, never what follows it, so the same bytes decode alike however
+// the reads split them.
 constexpr std::size_t kMaxSequence = 32;
+
+// A field of a CSI sequence: no number, or one too long for an int.
+constexpr int kNoNumber = -1;
+constexpr int kBadNumber = -2;
 
 using keys::ScanOf;
 constexpr std::uint8_t kScanEsc = ScanOf("Esc");
@@ -135,7 +141,8 @@ char KeypadChar(char final) {
 bool ModifierHasAlt(int modifier) { return modifier > 1 && (((modifier - 1) & (2 | 8)) != 0); }
 bool ModifierHasShift(int modifier) { return modifier > 1 && ((modifier - 1) & 1) != 0; }
 
-// Numeric parameters of a CSI sequence; an empty field is -1.
+// Numeric parameters of a CSI sequence; an empty field is kNoNumber, one that is not
+// a number an int holds kBadNumber.
 std::vector<int> SplitParams(std::string_view params) {
   std::vector<int> out;
   std::size_t start = 0;
@@ -143,10 +150,10 @@ std::vector<int> SplitParams(std::string_view params) {
     const std::size_t end = params.find(';', start);
     const std::string_view field =
         params.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-    int value = -1;
+    int value = kNoNumber;
     if (!field.empty()) {
       const auto [ptr, ec] = std::from_chars(field.data(), field.data() + field.size(), value);
-      if (ec != std::errc() || ptr != field.data() + field.size()) value = -1;
+      if (ec != std::errc() || ptr != field.data() + field.size()) value = kBadNumber;
     }
     out.push_back(value);
     if (end == std::string_view::npos) break;
@@ -162,6 +169,8 @@ bool IsContinuation(std::uint8_t b) { return (b & 0xC0) == 0x80; }
 void TerminalInputDecoder::Feed(std::string_view bytes, Millis now) {
   now_ = now;
   if (!pending_.empty() && now - pending_since_ >= kEscTimeout) Drain(true);
+  // Bytes typed after a pause are keys, not the tail of old noise.
+  if (now - pending_since_ >= kEscTimeout) in_noise_ = false;
   if (!bytes.empty()) {
     pending_.append(bytes);
     pending_since_ = now;
@@ -199,6 +208,8 @@ void TerminalInputDecoder::Drain(bool final) {
 
 std::size_t TerminalInputDecoder::DecodeOne(std::string_view in, bool final) {
   const auto b = static_cast<std::uint8_t>(in[0]);
+  if (in_noise_ && b >= 0x30 && b <= 0x3F) return 1;
+  in_noise_ = false;
   if (b == kEsc) return DecodeEscape(in, final);
   if (b >= 0x80) return DecodeHighByte(in, final, false);
   PushAscii(b, false);
@@ -264,6 +275,11 @@ std::size_t TerminalInputDecoder::DecodeCsi(std::string_view in, bool final) {
   // it counts as final; no key report uses intermediate bytes.
   std::size_t i = 2;
   while (i < in.size()) {
+    if (i == kMaxSequence) {
+      // Noise: dropped, and the rest of its parameter bytes with it.
+      in_noise_ = true;
+      return i;
+    }
     const auto c = static_cast<std::uint8_t>(in[i]);
     if (c >= 0x30 && c <= 0x3F) {
       ++i;
@@ -275,7 +291,7 @@ std::size_t TerminalInputDecoder::DecodeCsi(std::string_view in, bool final) {
     return i;
   }
   if (i >= in.size()) {
-    if (!final && in.size() < kMaxSequence) return 0;
+    if (!final) return 0;
     return in.size();  // an unfinished sequence that timed out is noise
   }
   const char last = in[i];
@@ -313,7 +329,7 @@ std::size_t TerminalInputDecoder::DecodeCsi(std::string_view in, bool final) {
       break;
   }
   // Letter keys carry no number, or 1 before the modifier (ESC [ 1 ; 3 A).
-  if (p[0] == -1 || p[0] == 1) {
+  if (p[0] == kNoNumber || p[0] == 1) {
     if (const std::uint8_t scan = LetterKeyScan(last)) PushKey(0, scan, alt);
   }
   return used;
@@ -433,7 +449,9 @@ void TerminalInputDecoder::PushAscii(std::uint8_t byte, bool alt) {
 }
 
 void TerminalInputDecoder::PushMouse(int code, int col, int row, bool release) {
-  if ((code & 64) != 0 || code < 0) return;  // wheel and extra buttons mean nothing here
+  // The wheel (64 and up) and buttons 8-11 (128 and up) mean nothing here.
+  if ((code & (64 | 128)) != 0 || code < 0) return;
+  if (row > kMaxMousePosition || col > kMaxMousePosition) return;
   row = row < 1 ? 1 : row;
   col = col < 1 ? 1 : col;
   const int button = code & 3;

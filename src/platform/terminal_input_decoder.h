@@ -25,6 +25,8 @@ class TerminalInputDecoder {
   // A second press of the same button at the same cell within this time is a double
   // click.
   static constexpr Millis kDoubleClickTime = 500;
+  // Mouse reports beyond this row or column come from no real terminal and are dropped.
+  static constexpr int kMaxMousePosition = 9999;
 
   // Bytes that arrived at time now. Bytes left over from an earlier call that have
   // waited kEscTimeout or longer are decided first, so an Esc typed long ago never
@@ -58,6 +60,8 @@ class TerminalInputDecoder {
 
   std::string pending_;
   Millis pending_since_ = 0;
+  // Within an over-long sequence: its further parameter bytes are dropped too.
+  bool in_noise_ = false;
   Millis now_ = 0;
   std::deque<console::InputRecord> records_;
 

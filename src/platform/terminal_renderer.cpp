@@ -21,6 +21,10 @@ constexpr std::uint8_t kNoticeAttr = 0x4F;  // bright white on red
 // four bytes, a glyph one to three.
 constexpr int kMaxRewrite = 3;
 
+// Erase to the end of the line ("ESC [ K", three bytes) once this many blanks of a row's
+// end have changed; fewer cost no more when written.
+constexpr int kMinErase = 3;
+
 void AppendNumber(std::string& out, int n) { out += std::to_string(n); }
 
 // The longest wording of the size notice that fits the terminal's width.
@@ -115,13 +119,48 @@ void TerminalRenderer::Render(const TerminalFrame& frame, std::string& out) {
   Compose(frame);
   for (int r = 0; r < term_rows_; ++r) {
     const std::size_t base = static_cast<std::size_t>(r) * term_cols_;
+    const int erase_from = EraseFrom(r);
     for (int c = 0; c < term_cols_; ++c) {
       if (wanted_[base + c] == shadow_[base + c]) continue;
+      if (c >= erase_from) {
+        EraseToEnd(r, c, out);
+        break;
+      }
       MoveTo(r, c, out);
       PutCell(r, c, out);
     }
   }
   RenderCursor(frame, shown_rows_, out);
+}
+
+int TerminalRenderer::EraseFrom(int row) const {
+  if (!background_erase_ || term_cols_ == 0) return term_cols_;
+  const std::size_t base = static_cast<std::size_t>(row) * term_cols_;
+  // An erased cell shows a space in the background colour, so only cells whose glyph
+  // is a plain space (not one from the line-drawing set) may be erased.
+  const auto blank = [&](const Cell& cell, std::uint8_t attr) {
+    const TerminalGlyph& glyph = glyphs_[cell.ch];
+    return cell.attr == attr && glyph.bytes == " " && !glyph.line_drawing;
+  };
+  const std::uint8_t attr = wanted_[base + term_cols_ - 1].attr;
+  int start = term_cols_;
+  while (start > 0 && blank(wanted_[base + start - 1], attr)) --start;
+  int changed = 0;
+  for (int c = start; c < term_cols_; ++c) {
+    if (wanted_[base + c] != shadow_[base + c]) ++changed;
+  }
+  return changed >= kMinErase ? start : term_cols_;
+}
+
+void TerminalRenderer::EraseToEnd(int row, int col, std::string& out) {
+  const std::size_t base = static_cast<std::size_t>(row) * term_cols_;
+  MoveTo(row, col, out);
+  SetAttribute(wanted_[base + col].attr, out);
+  out += "\x1b[K";
+  // The cursor stays where it is.
+  std::copy(wanted_.begin() + static_cast<std::ptrdiff_t>(base + col),
+            wanted_.begin() + static_cast<std::ptrdiff_t>(base + term_cols_),
+            shadow_.begin() + static_cast<std::ptrdiff_t>(base + col));
 }
 
 void TerminalRenderer::PutCell(int row, int col, std::string& out) {
@@ -170,9 +209,10 @@ void TerminalRenderer::MoveTo(int row, int col, std::string& out) {
       out += 'C';
     }
   } else {
+    // Both numbers default to 1: the first column goes without its number.
     out += "\x1b[";
-    if (row != 0 || col != 0) {
-      AppendNumber(out, row + 1);
+    if (row != 0 || col != 0) AppendNumber(out, row + 1);
+    if (col != 0) {
       out += ';';
       AppendNumber(out, col + 1);
     }

@@ -33,6 +33,11 @@ class TerminalRenderer {
   TerminalRenderer() : glyphs_(TerminalGlyphs::Utf8()) {}
   // How glyphs are sent from now on. Forgets what the terminal shows.
   void SetGlyphs(TerminalGlyphs glyphs);
+  // Whether the terminal's erase-to-end-of-line fills with the current background
+  // colour (terminfo bce), so a row that ends in blanks of one colour can be finished
+  // with it instead of blank by blank. Terminals without it erase to their own default
+  // background, which the program cannot know. On unless told otherwise.
+  void SetBackgroundErase(bool on) { background_erase_ = on; }
   // The terminal's size in rows and columns. Forgets what the terminal shows, so the
   // next frame paints every cell.
   void SetTerminalSize(int rows, int cols);
@@ -53,6 +58,11 @@ class TerminalRenderer {
   // part, blanks beyond it, and a notice on the last line when the console does not
   // fit.
   void Compose(const TerminalFrame& frame);
+  // The column from which row `row` is finished by erasing to its end: where the run of
+  // blanks of one colour that ends the row starts, when enough of the run has changed
+  // to make the erase cheaper than the blanks. term_cols_ otherwise.
+  int EraseFrom(int row) const;
+  void EraseToEnd(int row, int col, std::string& out);
   void MoveTo(int row, int col, std::string& out);
   void SetAttribute(int attr, std::string& out);
   void PutCell(int row, int col, std::string& out);
@@ -60,6 +70,7 @@ class TerminalRenderer {
   void RenderCursor(const TerminalFrame& frame, int shown_rows, std::string& out);
 
   TerminalGlyphs glyphs_;
+  bool background_erase_ = true;
   int term_rows_ = 0;
   int term_cols_ = 0;
   std::vector<console::Cell> wanted_;

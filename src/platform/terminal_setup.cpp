@@ -59,6 +59,7 @@ TerminalStrings LoadTerminalStrings(int fd) {
   const char* term = std::getenv("TERM");
   s.cursor_addressing = !(term != nullptr && std::string_view(term) == "dumb") &&
                         !OptionalCapability("cup", "\x1b[%i%p1%d;%p2%dH", have_terminfo).empty();
+  if (have_terminfo) s.background_erase = tigetflag(const_cast<char*>("bce")) > 0;
   s.line_drawing_pairs = OptionalCapability("acsc", kXtermLineDrawingPairs, have_terminfo);
   s.line_drawing_on = OptionalCapability("smacs", kXtermLineDrawingOn, have_terminfo);
   s.line_drawing_off = OptionalCapability("rmacs", kXtermLineDrawingOff, have_terminfo);

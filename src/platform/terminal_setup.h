@@ -19,6 +19,8 @@ struct TerminalStrings {
   // False for a terminal that cannot place the cursor (TERM=dumb, a printing
   // terminal): the program cannot run in it.
   bool cursor_addressing = true;
+  // Erasing fills with the current background colour (terminfo bce), as xterm's does.
+  bool background_erase = true;
   // The terminal's line-drawing set: pairs of (VT100 name, character to send), the
   // strings that switch into and out of it, and the one that makes it available.
   std::string line_drawing_pairs;
