@@ -1,6 +1,8 @@
 #include "core/row_store.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <string_view>
 
 #include "console/console.h"
@@ -25,14 +27,24 @@ void FitRow(std::string& image, int cols) {
 
 bool Inside(int index) { return index >= 0 && index <= RowStore::kLastIndex; }
 
-// True when every cell is the blank cell: a space in attribute 249, both pads 32.
-bool AllBlank(std::string_view image) {
-  for (size_t at = 0; at + console::kRecordBytes <= image.size(); at += console::kRecordBytes) {
-    if (image[at] != ' ' || image[at + 1] != ' ' || image[at + 2] != kBlankAttribute ||
-        image[at + 3] != ' ')
-      return false;
+// Blank cells (a space in attribute 249, both pads 32), compared a run at a time.
+constexpr auto kBlankCells = [] {
+  std::array<char, 64 * console::kRecordBytes> cells{};
+  for (size_t at = 0; at < cells.size(); at += console::kRecordBytes) {
+    cells[at] = cells[at + 1] = cells[at + 3] = ' ';
+    cells[at + 2] = kBlankAttribute;
   }
-  return image.size() % console::kRecordBytes == 0;
+  return cells;
+}();
+
+bool AllBlank(std::string_view image) {
+  if (image.size() % console::kRecordBytes != 0) return false;
+  while (!image.empty()) {
+    const size_t run = std::min(image.size(), kBlankCells.size());
+    if (std::memcmp(image.data(), kBlankCells.data(), run) != 0) return false;
+    image.remove_prefix(run);
+  }
+  return true;
 }
 
 // A row of blank cells is kept as the empty image, blank at any width: most of a long
@@ -57,11 +69,12 @@ void RowStore::Blank(int) {
 
 void RowStore::set_row(int index, std::string image) {
   if (!Inside(index)) return;
-  KeepSmall(image);
   std::string& row = rows_[static_cast<size_t>(index)];
+  if (row == image) return;
+  KeepSmall(image);
+  if (row == image) return;
   // Only a row that differs is a change worth keeping for undo.
-  if (history_.recording() && row != image)
-    history_.Note(RowChange{RowChange::Kind::kSet, index, row, image});
+  if (history_.recording()) history_.Note(RowChange{RowChange::Kind::kSet, index, row, image});
   row = std::move(image);
 }
 
