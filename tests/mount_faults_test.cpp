@@ -12,6 +12,7 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -145,8 +146,9 @@ TEST_P(MountFaults, NothingIsLostAndTheUserIsTold) {
   const fs::path design = folder / "DESIGN.BNA";
 
   const std::string script = Replace(fault.keys, "FOLDER", folder.string());
-  const std::string before = script.substr(0, script.find("# now\n"));
-  const std::string after = script.find("# now\n") == std::string::npos ? "" : script.substr(before.size() + 6);
+  const size_t now_line = std::min(script.find("# now\n"), script.size());
+  const std::string before = script.substr(0, now_line);
+  const std::string after = script.substr(now_line);
   testing::FakeHost* host = nullptr;
   std::vector<std::string> screens;  // at every pause and wait
   app::Session session(

@@ -22,8 +22,8 @@ class RowStore {
   RowStore() : rows_(kLastIndex + 1) {}
 
   // A new document: rows 1..4,400 become blank rows (a space with attribute 249, light
-  // blue on bright white, in every column, at any width `cols`). What the history held
-  // is forgotten.
+  // blue on bright white, in every column), kept empty and so blank at any width
+  // `cols`. What the history held is forgotten.
   void Blank(int cols);
   static std::string BlankRow(int cols);
 
