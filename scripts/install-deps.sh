@@ -9,9 +9,14 @@ packages=(cmake ninja-build g++ pkg-config libncurses-dev libgtest-dev libbenchm
 # with xclip under Xvfb, and reads generated DOS code back through bwbasic; those tests
 # skip themselves when the tools are absent. The render tests read the pictures back
 # with libpng. clang builds the fuzzers (libFuzzer) and the sanitized test build.
-if [ "${1:-}" = "--test" ]; then
-  packages+=(tmux xclip xvfb libpng-dev bwbasic clang libclang-rt-dev)
-fi
+# bench/run formats the benchmarks' results with jq and takes the peak memory of a
+# replay with GNU time.
+for option in "$@"; do
+  case $option in
+    --test) packages+=(tmux xclip xvfb libpng-dev bwbasic clang libclang-rt-dev) ;;
+    --bench) packages+=(jq time) ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

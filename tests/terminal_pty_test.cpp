@@ -6,6 +6,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/inotify.h>
 #include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,10 +17,14 @@
 #include <cstdlib>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -400,21 +405,112 @@ TEST_F(TerminalPty, StopsAndContinuesWithTheTerminalHandedBackAndForth) {
 }
 
 // Signals from outside, and faults, end the program the way the signal would, with the
-// terminal restored first.
-class TerminalPtySignal : public TerminalPty, public ::testing::WithParamInterface<int> {};
+// terminal restored first. One that comes in the middle of saving a 1,000-page design
+// leaves the old file whole or the new one whole, and no temporary file.
+struct EndingSignal {
+  int signal;
+  bool during_save = false;
+};
+
+void PrintTo(const EndingSignal& s, std::ostream* out) {
+  *out << strsignal(s.signal) << (s.during_save ? " during a save" : "");
+}
+
+class TerminalPtySignal : public TerminalPty, public ::testing::WithParamInterface<EndingSignal> {
+ protected:
+  static constexpr std::size_t kPageBytes = 34 * 90 * 4;
+
+  // DESIGN.BNA in the home folder: 1,000 pages of dots, "SAVED-DESIGN" at the top.
+  std::string WriteDesign() {
+    std::string bytes;
+    bytes.reserve(kPageBytes * 1000);
+    for (std::size_t cell = 0; cell < kPageBytes * 1000 / 4; ++cell)
+      bytes += {cell < 12 ? "SAVED-DESIGN"[cell] : '.', ' ', '\x1F', ' '};
+    std::ofstream(home_ / "DESIGN.BNA", std::ios::binary) << bytes;
+    return bytes;
+  }
+
+  // Opens the design, types X on its first page and saves it again; the signal goes to
+  // the program as soon as the save's temporary file appears.
+  void SignalDuringSave(pid_t program, int sig) {
+    tmux_("send-keys -t t x");
+    ASSERT_TRUE(ToolbarOnLastLine()) << tmux_.Screen();
+    tmux_("send-keys -t t M-o");
+    ASSERT_TRUE(tmux_.WaitForText("Folder:")) << tmux_.Screen();
+    tmux_("send-keys -t t -l DESIGN.BNA");
+    tmux_("send-keys -t t Enter");
+    ASSERT_TRUE(tmux_.WaitFor([&] { return tmux_.Screen().rfind("SAVED-DESIGN", 0) == 0; }))
+        << tmux_.Screen();
+    tmux_("send-keys -t t X");
+    ASSERT_TRUE(tmux_.WaitForText("X.")) << tmux_.Screen();
+
+    const int watch = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+    ASSERT_GE(watch, 0);
+    inotify_add_watch(watch, home_.c_str(), IN_CREATE);
+    tmux_("send-keys -t t M-s");
+    bool signalled = false;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(4);
+    while (!signalled && std::chrono::steady_clock::now() < end) {
+      pollfd p{watch, POLLIN, 0};
+      if (poll(&p, 1, 50) <= 0) continue;
+      alignas(inotify_event) char events[4096];
+      const ssize_t n = read(watch, events, sizeof events);
+      for (ssize_t at = 0; at < n;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+        if (!signalled && event->len > 0 && std::string_view(event->name).starts_with(".tessella-")) {
+          kill(program, sig);
+          signalled = true;
+        }
+        at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+      }
+    }
+    close(watch);
+    EXPECT_TRUE(signalled) << "the save never began";
+  }
+
+  // The file is the old one, or the old one with X in one cell of page 1; nothing else
+  // was left in the folder.
+  void ExpectOldOrNewWhole(const std::string& old) {
+    std::string now;
+    std::ifstream in(home_ / "DESIGN.BNA", std::ios::binary);
+    now.assign(std::istreambuf_iterator<char>(in), {});
+    ASSERT_EQ(now.size(), old.size()) << "the file is not whole";
+    std::vector<std::size_t> changed;
+    for (std::size_t i = 0; i < now.size(); ++i) {
+      if (now[i] != old[i]) changed.push_back(i);
+    }
+    if (!changed.empty()) {
+      EXPECT_LE(changed.size(), 4u);
+      EXPECT_LT(changed.back(), kPageBytes);
+      EXPECT_EQ(now[changed.front()], 'X');
+    }
+    for (const auto& entry : fs::directory_iterator(home_))
+      EXPECT_FALSE(entry.path().filename().string().starts_with(".tessella-")) << entry.path();
+  }
+};
 
 TEST_P(TerminalPtySignal, RestoresTheTerminalAndEndsAsTheSignalWould) {
+  const auto [sig, during_save] = GetParam();
+  const std::string old = during_save ? WriteDesign() : std::string();
   StartProgram();
   const pid_t program = ProgramPid();
   ASSERT_GT(program, 0) << "no program under the shell";
-  kill(program, GetParam());
-  EXPECT_EQ(ExitStatus(), std::to_string(128 + GetParam()));
+  if (during_save) {
+    SignalDuringSave(program, sig);
+  } else {
+    kill(program, sig);
+  }
+  EXPECT_EQ(ExitStatus(), std::to_string(128 + sig));
   ExpectTerminalRestored();
+  if (during_save) ExpectOldOrNewWhole(old);
 }
 
 INSTANTIATE_TEST_SUITE_P(EndingAndFatal, TerminalPtySignal,
-                         ::testing::Values(SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGUSR1, SIGSEGV,
-                                           SIGABRT));
+                         ::testing::Values(EndingSignal{SIGINT}, EndingSignal{SIGTERM},
+                                           EndingSignal{SIGHUP}, EndingSignal{SIGPIPE},
+                                           EndingSignal{SIGUSR1}, EndingSignal{SIGSEGV},
+                                           EndingSignal{SIGABRT}, EndingSignal{SIGTERM, true},
+                                           EndingSignal{SIGHUP, true}, EndingSignal{SIGINT, true}));
 
 // A window that takes the size request at once, as xterm does, played by a bare
 // pseudo-terminal: the test reads what the program sends and resizes the terminal

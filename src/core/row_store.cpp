@@ -1,6 +1,9 @@
 #include "core/row_store.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <string_view>
 
 #include "console/console.h"
 
@@ -24,6 +27,33 @@ void FitRow(std::string& image, int cols) {
 
 bool Inside(int index) { return index >= 0 && index <= RowStore::kLastIndex; }
 
+// Blank cells (a space in attribute 249, both pads 32), compared a run at a time.
+constexpr auto kBlankCells = [] {
+  std::array<char, 64 * console::kRecordBytes> cells{};
+  for (size_t at = 0; at < cells.size(); at += console::kRecordBytes) {
+    cells[at] = cells[at + 1] = cells[at + 3] = ' ';
+    cells[at + 2] = kBlankAttribute;
+  }
+  return cells;
+}();
+
+bool AllBlank(std::string_view image) {
+  if (image.size() % console::kRecordBytes != 0) return false;
+  while (!image.empty()) {
+    const size_t run = std::min(image.size(), kBlankCells.size());
+    if (std::memcmp(image.data(), kBlankCells.data(), run) != 0) return false;
+    image.remove_prefix(run);
+  }
+  return true;
+}
+
+// A row of blank cells is kept as the empty image, blank at any width: most of a long
+// design is blank, and its rows would otherwise take 4 bytes a cell at the widest
+// console the design was ever shown in.
+void KeepSmall(std::string& image) {
+  if (!image.empty() && AllBlank(image)) std::string().swap(image);
+}
+
 }  // namespace
 
 std::string RowStore::BlankRow(int cols) {
@@ -32,23 +62,25 @@ std::string RowStore::BlankRow(int cols) {
   return row;
 }
 
-void RowStore::Blank(int cols) {
+void RowStore::Blank(int) {
   history_.Forget();
-  const std::string blank = BlankRow(cols);
-  for (int i = 1; i <= kInitialRows; ++i) rows_[static_cast<size_t>(i)] = blank;
+  for (int i = 1; i <= kInitialRows; ++i) std::string().swap(rows_[static_cast<size_t>(i)]);
 }
 
 void RowStore::set_row(int index, std::string image) {
   if (!Inside(index)) return;
   std::string& row = rows_[static_cast<size_t>(index)];
+  if (row == image) return;
+  KeepSmall(image);
+  if (row == image) return;
   // Only a row that differs is a change worth keeping for undo.
-  if (history_.recording() && row != image)
-    history_.Note(RowChange{RowChange::Kind::kSet, index, row, image});
+  if (history_.recording()) history_.Note(RowChange{RowChange::Kind::kSet, index, row, image});
   row = std::move(image);
 }
 
 void RowStore::Insert(int index, std::string image) {
   if (!Inside(index)) return;
+  KeepSmall(image);
   RowChange change{RowChange::Kind::kInsert, index, rows_.back(), std::move(image)};
   MakeChange(rows_, change);
   history_.Note(std::move(change));
@@ -97,8 +129,13 @@ void RowStore::LoadPage(console::Console& console) const {
 }
 
 void RowStore::Refit(int cols) {
-  for (std::string& image : rows_) FitRow(image, cols);
-  history_.ForEachImage([cols](std::string& image) { FitRow(image, cols); });
+  // Cutting a row can leave only blanks in it.
+  const auto fit = [cols](std::string& image) {
+    FitRow(image, cols);
+    KeepSmall(image);
+  };
+  for (std::string& image : rows_) fit(image);
+  history_.ForEachImage(fit);
 }
 
 }  // namespace tessella::core

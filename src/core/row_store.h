@@ -21,14 +21,15 @@ class RowStore {
 
   RowStore() : rows_(kLastIndex + 1) {}
 
-  // A new document: rows 1..4,400 become the blank row image for `cols` columns (a
-  // space with attribute 249, light blue on bright white, in every column). What the
-  // history held is forgotten.
+  // A new document: rows 1..4,400 become blank rows (a space with attribute 249, light
+  // blue on bright white, in every column), kept empty and so blank at any width
+  // `cols`. What the history held is forgotten.
   void Blank(int cols);
   static std::string BlankRow(int cols);
 
-  // A row image is either empty (a row never written, which shows as the blank row) or
-  // one console row as wide as the console.
+  // A row image is either empty (a blank row, or one never written: it shows as the
+  // blank row at any width) or one console row as wide as the console. A row of blank
+  // cells only is always kept empty, so blank rows take no room.
   const std::string& row(int index) const { return rows_.at(static_cast<size_t>(index)); }
   void set_row(int index, std::string image);
   // Inserts at index, every later row moving one on; the row at the last index is lost.

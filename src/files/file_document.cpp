@@ -83,9 +83,12 @@ PageRange PagesForSave(core::Editor& ed, bool save_part) {
 }
 
 RowAt DocumentRows(const core::Editor& ed) {
-  return [&store = ed.doc.store](int index) -> std::string_view {
+  // A blank row is kept empty in the store; the files get it as wide as the page.
+  return [&store = ed.doc.store,
+          blank = core::RowStore::BlankRow(ed.cols())](int index) -> std::string_view {
     if (index < 0 || index > core::RowStore::kLastIndex) return {};
-    return store.row(index);
+    const std::string& row = store.row(index);
+    return row.empty() ? std::string_view(blank) : std::string_view(row);
   };
 }
 

@@ -1,6 +1,8 @@
 #include "platform/atomic_file.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,6 +51,26 @@ class Descriptor {
   int fd_;
 };
 
+// Holds back, while it lives, the signals that end a program on request (a kill, a
+// closed terminal, Ctrl-C sent from outside): one that arrives during a write takes
+// effect once the file is replaced or the temporary file removed, so none is left
+// behind. The write is short; only SIGKILL and a power cut can still leave one.
+class HeldSignals {
+ public:
+  HeldSignals() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int sig : {SIGHUP, SIGINT, SIGQUIT, SIGTERM}) sigaddset(&held, sig);
+    pthread_sigmask(SIG_BLOCK, &held, &before_);
+  }
+  ~HeldSignals() { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+  HeldSignals(const HeldSignals&) = delete;
+  HeldSignals& operator=(const HeldSignals&) = delete;
+
+ private:
+  sigset_t before_;
+};
+
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = write(fd, bytes.data(), bytes.size());
@@ -81,6 +103,7 @@ std::string WriteFileAtomically(const std::filesystem::path& path, std::string_v
     mode = old.st_mode & 0777;
   }
 
+  const HeldSignals held;
   // Created exclusively, and private until it has its final mode.
   std::string temp;
   int fd = -1;

@@ -10,7 +10,9 @@
 //   when there is none (applied as given: the umask does not narrow it);
 // - it is renamed over the target, and the folder is flushed so the rename lasts.
 //
-// On any failure the temporary file is removed and the old file is left as it was.
+// On any failure the temporary file is removed and the old file is left as it was. A
+// SIGHUP, SIGINT, SIGQUIT or SIGTERM that comes meanwhile waits until the write is done
+// or undone, so that no temporary file outlives the program.
 // The folder is opened once and every step works relative to it, so a folder
 // renamed or swapped meanwhile cannot send a step elsewhere.
 #include <sys/types.h>
