@@ -8,6 +8,7 @@
 
 #include "console/console.h"
 #include "files/art_render.h"
+#include "files/design_formats.h"
 #include "platform/disk_file_system.h"
 
 namespace tessella::app {
@@ -31,9 +32,25 @@ int Number(const std::string& option, const std::string& text) {
   return value;
 }
 
+// Every kind the command line converts: the text-art kinds and the design's own.
+std::vector<files::ArtFormat> CommandLineFormats() {
+  std::vector<files::ArtFormat> all(files::ArtFormats().begin(), files::ArtFormats().end());
+  all.insert(all.end(), files::DesignFormats().begin(), files::DesignFormats().end());
+  return all;
+}
+
+// The row for the name's extension, or null.
+const files::ArtFormat* FindFormat(const std::string& path) {
+  static const std::vector<files::ArtFormat> kAll = CommandLineFormats();
+  const std::string ext = files::UpperExtension(path);
+  for (const files::ArtFormat& f : kAll)
+    if (f.extension == ext) return &f;
+  return nullptr;
+}
+
 std::string KindsList() {
   std::string list;
-  for (const files::ArtFormat& f : files::ArtFormats()) {
+  for (const files::ArtFormat& f : CommandLineFormats()) {
     if (!list.empty()) list += ' ';
     list += f.extension;
   }
@@ -63,7 +80,7 @@ ArtArguments ParseArtArguments(const std::vector<std::string>& args,
 }
 
 const files::ArtFormat& ReadableFormat(const std::string& path) {
-  const files::ArtFormat* f = files::FindArtFormat(path);
+  const files::ArtFormat* f = FindFormat(path);
   if (f == nullptr || f->read == nullptr) {
     throw CommandFailure{kWrongCommandLine, path + ": Tessella does not read this kind of file (it reads " +
                                                 KindsList() + ")"};
@@ -72,7 +89,7 @@ const files::ArtFormat& ReadableFormat(const std::string& path) {
 }
 
 const files::ArtFormat& WritableFormat(const std::string& path) {
-  const files::ArtFormat* f = files::FindArtFormat(path);
+  const files::ArtFormat* f = FindFormat(path);
   if (f == nullptr || f->write == nullptr) {
     throw CommandFailure{kWrongCommandLine, path + ": Tessella does not write this kind of file (it writes " +
                                                 KindsList() + ")"};
@@ -132,7 +149,7 @@ std::string ArtCommandsHelp() {
             "                                         installed when Tessella was built)\n";
   }
   help += "kinds of file:\n";
-  for (const files::ArtFormat& f : files::ArtFormats()) {
+  for (const files::ArtFormat& f : CommandLineFormats()) {
     std::string ext(f.extension);
     ext.resize(6, ' ');
     help += "  " + ext + std::string(f.description) +
