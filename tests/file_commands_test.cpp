@@ -253,6 +253,12 @@ TEST(OpenCommand, RealBsaveScreensTakeTheSizeTheirNameGives) {
     return std::string(std::istreambuf_iterator<char>(in), {});
   };
   FileBench b;
+  // A design of three pages of 34 rows, its last row written.
+  std::string last_row = core::RowStore::BlankRow(90);
+  last_row[0] = 'Z';
+  b.ed.doc.store.set_row(101, last_row);
+  b.ed.doc.last_page_index = 2;
+  b.ed.doc.highest_row = 101;
   b.File("POSDEPT-080.BSA") = data("POSDEPT.MSK");
   b.File("blue-080.bsa") = data("BLUE(F).MF0");
   b.File("TITLE25-080.BSA") = data("TITLE.SCN");  // graphics: shown as cells, no harm
@@ -261,6 +267,10 @@ TEST(OpenCommand, RealBsaveScreensTakeTheSizeTheirNameGives) {
   EXPECT_EQ(b.console.cols(), 80);
   EXPECT_EQ(b.console.ReadImage(1, 1, 25, 80).ToScreen().bytes(), b.File("POSDEPT-080.BSA").substr(7, 4000));
   EXPECT_EQ(b.ed.doc.file_name, "POSDEPT-080.BSA");
+  // Pages of 25 rows now: a save still reaches the design's last row.
+  b.Save("type all.bny\nkey Enter\n", true);
+  ASSERT_GE(b.File("all.bny").size(), 102u * 80 * 2);
+  EXPECT_EQ(b.File("all.bny")[101 * 80 * 2], 'Z');
   b.Open("blue-080.bsa");
   EXPECT_EQ(b.console.ReadImage(1, 1, 25, 80).ToScreen().bytes(), b.File("blue-080.bsa").substr(7, 4000));
   b.Open("TITLE25-080.BSA");

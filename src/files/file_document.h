@@ -12,7 +12,8 @@
 
 namespace tessella::files {
 
-// Sets the console to rows x cols when the front end and the console take it, and
+// Sets the console to rows x cols when the front end and the console take it, counts
+// the pages in use at the new page height (they still reach every row), and
 // cuts or pads every row of the document to the new width. False (nothing changed)
 // for a size outside the console limits or one the front end refuses.
 bool ResizeForFile(core::Editor& ed, int rows, int cols);
