@@ -168,6 +168,12 @@ TEST(SaveCommand, SavePartWritesTheCountFromThePageOnDisplay) {
   EXPECT_EQ(b.File("part.bny").size(), (35001u - 34) / 34 * 6120);
   b.Save("key Enter\nkey Enter\n", false, true);  // no number: every page from page 1
   EXPECT_EQ(b.File("part.bny").size(), 4u * 6120);
+  for (const char* none : {"0", "none"}) {  // no page: the file and its backup stay
+    const int writes = b.files.writes;
+    b.Save(std::string("key Enter\ntype ") + none + "\nkey Enter\n", false, true);
+    EXPECT_EQ(b.files.writes, writes);
+    EXPECT_EQ(b.File("part.bny").size(), 4u * 6120);
+  }
 }
 
 TEST(SaveCommand, NamesWithoutExtensionAreAskedForThreeTimesEachSave) {

@@ -70,7 +70,7 @@ void SayFileWasCut(core::Editor& ed) {
   ui::ShowMessage(ed.modal(), "The file runs past the end of the design: the rest was left out");
 }
 
-PageRange PagesForSave(core::Editor& ed, bool save_part) {
+std::optional<PageRange> PagesForSave(core::Editor& ed, bool save_part) {
   core::CommitPage(ed);
   std::optional<int> part;
   if (save_part) {
@@ -83,8 +83,13 @@ PageRange PagesForSave(core::Editor& ed, bool save_part) {
     ed.SetOutputColour();
     if (part) ed.Beep();
   }
-  return PagesToSave(ed.doc.last_page_index, part, ed.doc.store.current, ed.rows() - 1,
-                     core::RowStore::kLastIndex + 1);
+  const PageRange range = PagesToSave(ed.doc.last_page_index, part, ed.doc.store.current,
+                                     ed.rows() - 1, core::RowStore::kLastIndex + 1);
+  if (range.pages <= 0) {
+    ui::ShowMessage(ed.modal(), "No screens to save: the file was not written");
+    return std::nullopt;
+  }
+  return range;
 }
 
 RowAt DocumentRows(const core::Editor& ed) {

@@ -33,7 +33,9 @@ void SayFileWasCut(core::Editor& ed);
 // Commits the page on display and gives the pages a save writes: all of them (up to
 // the last page index), or with save_part as many as the user enters in "Enter Number
 // of Screens" from the page on display (an empty answer: all). Never past the store.
-PageRange PagesForSave(core::Editor& ed, bool save_part);
+// None when the answer counts no page (0, or no number): the user is told, and the
+// file must not be written, rather than replaced by an empty one.
+std::optional<PageRange> PagesForSave(core::Editor& ed, bool save_part);
 
 // The row images of the document, as the codecs read them.
 RowAt DocumentRows(const core::Editor& ed);
