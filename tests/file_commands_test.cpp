@@ -212,9 +212,10 @@ TEST(OpenCommand, RefusalsAndBadFilesLeaveTheConsoleAsItWas) {
   for (const char* name : {"tool.dll", "tool.exe", "no.bsa", "gone.bny"}) b.File(name) = "MZ";
   b.files.vanishing.insert("/work/gone.bny");
   b.File("bad.pop") = std::string("\x07\x05\x0A\x1D");  // bottom above top
-  b.Open("tool.dll");
-  b.Open("tool.exe");
-  b.Open("no.bsa");
+  for (const char* refused : {"tool.dll", "tool.exe", "no.bsa"}) {
+    b.Open(refused);
+    EXPECT_EQ(b.ed.doc.file_name, "") << refused;  // Save must not write over it
+  }
   b.Open("bad.pop", "key Esc\n");  // "Wrong file type", then the chooser again
   EXPECT_THROW(b.Open("gone.bny"), ports::FileError);
   EXPECT_TRUE(b.Showed(1, 20, " Sorry, can't  display DLL files "));
