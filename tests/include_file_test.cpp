@@ -54,6 +54,8 @@ TEST(IncludeFile, ScreensComeBackFromTheFileOwnBytesAtTheirPlace) {
   console::ScreenImage cells(120, 2, 'q', 0x71);
   Text(cells, 1, "menu \"quoted\" \r\n end", 0x22);
   cells.Set(2, 120, '\n', 0x0D);
+  cells.Set(2, 1, 'x', 0x20);  // the bytes 32, 9 across two cells are no blank in 9
+  cells.Set(2, 2, 9, 0x71);
   for (IncludeKind kind : kKinds) {
     const std::string text = SaveIncludeScreen("", kind, "WIDE", 140, 101, cells);
     const IncludeScreen back = ReadIncludeScreen(text, "WIDE", 150, 250);

@@ -165,7 +165,8 @@ size_t NewFileThreshold(IncludeKind kind) { return kind == IncludeKind::kPbdos ?
 
 std::string ScreenBlock(IncludeKind kind, std::string_view name, int top, int left,
                         const console::ScreenImage& cells) {
-  const std::string data = codegen::ApplyBlankNineToChars(cells.bytes());
+  // Whole cells only: an attribute 32 before a cell whose character is 9 stays as it is.
+  const std::string data = codegen::ApplyBlankNine(cells).bytes();
   const size_t row_bytes = static_cast<size_t>(cells.width()) * console::kPairBytes;
   std::vector<std::string_view> rows;
   for (size_t at = 0; row_bytes > 0 && at < data.size(); at += row_bytes)
