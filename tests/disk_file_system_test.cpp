@@ -1,6 +1,8 @@
 // The file system port on the real disk: what the file commands rely on.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "platform/disk_file_system.h"
@@ -26,6 +28,11 @@ TEST(DiskFileSystem, ReadsWritesAndListsAndSaysWhatFailed) {
 
   EXPECT_THROW(fs.Read((dir / "none").string()), ports::FileError);
   EXPECT_THROW(fs.Read((dir / "sub").string()), ports::FileError);
+  // Devices and pipes never end or never answer: refused, not read.
+  ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+  EXPECT_THROW(fs.Read((dir / "pipe").string()), ports::FileError);
+  std::filesystem::remove(dir / "pipe");
+  EXPECT_THROW(fs.Read("/dev/zero"), ports::FileError);
   EXPECT_THROW(fs.Write((dir / "no-folder" / "x.bny").string(), "x"), ports::FileError);
   EXPECT_THROW(fs.List((dir / "none").string()), ports::FileError);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2);  // nothing left over

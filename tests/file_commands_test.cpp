@@ -168,6 +168,12 @@ TEST(SaveCommand, SavePartWritesTheCountFromThePageOnDisplay) {
   EXPECT_EQ(b.File("part.bny").size(), (35001u - 34) / 34 * 6120);
   b.Save("key Enter\nkey Enter\n", false, true);  // no number: every page from page 1
   EXPECT_EQ(b.File("part.bny").size(), 4u * 6120);
+  for (const char* none : {"0", "none"}) {  // no page: the file and its backup stay
+    const int writes = b.files.writes;
+    b.Save(std::string("key Enter\ntype ") + none + "\nkey Enter\n", false, true);
+    EXPECT_EQ(b.files.writes, writes);
+    EXPECT_EQ(b.File("part.bny").size(), 4u * 6120);
+  }
 }
 
 TEST(SaveCommand, NamesWithoutExtensionAreAskedForThreeTimesEachSave) {
@@ -206,9 +212,10 @@ TEST(OpenCommand, RefusalsAndBadFilesLeaveTheConsoleAsItWas) {
   for (const char* name : {"tool.dll", "tool.exe", "no.bsa", "gone.bny"}) b.File(name) = "MZ";
   b.files.vanishing.insert("/work/gone.bny");
   b.File("bad.pop") = std::string("\x07\x05\x0A\x1D");  // bottom above top
-  b.Open("tool.dll");
-  b.Open("tool.exe");
-  b.Open("no.bsa");
+  for (const char* refused : {"tool.dll", "tool.exe", "no.bsa"}) {
+    b.Open(refused);
+    EXPECT_EQ(b.ed.doc.file_name, "") << refused;  // Save must not write over it
+  }
   b.Open("bad.pop", "key Esc\n");  // "Wrong file type", then the chooser again
   EXPECT_THROW(b.Open("gone.bny"), ports::FileError);
   EXPECT_TRUE(b.Showed(1, 20, " Sorry, can't  display DLL files "));
@@ -253,6 +260,12 @@ TEST(OpenCommand, RealBsaveScreensTakeTheSizeTheirNameGives) {
     return std::string(std::istreambuf_iterator<char>(in), {});
   };
   FileBench b;
+  // A design of three pages of 34 rows, its last row written.
+  std::string last_row = core::RowStore::BlankRow(90);
+  last_row[0] = 'Z';
+  b.ed.doc.store.set_row(101, last_row);
+  b.ed.doc.last_page_index = 2;
+  b.ed.doc.highest_row = 101;
   b.File("POSDEPT-080.BSA") = data("POSDEPT.MSK");
   b.File("blue-080.bsa") = data("BLUE(F).MF0");
   b.File("TITLE25-080.BSA") = data("TITLE.SCN");  // graphics: shown as cells, no harm
@@ -261,6 +274,10 @@ TEST(OpenCommand, RealBsaveScreensTakeTheSizeTheirNameGives) {
   EXPECT_EQ(b.console.cols(), 80);
   EXPECT_EQ(b.console.ReadImage(1, 1, 25, 80).ToScreen().bytes(), b.File("POSDEPT-080.BSA").substr(7, 4000));
   EXPECT_EQ(b.ed.doc.file_name, "POSDEPT-080.BSA");
+  // Pages of 25 rows now: a save still reaches the design's last row.
+  b.Save("type all.bny\nkey Enter\n", true);
+  ASSERT_GE(b.File("all.bny").size(), 102u * 80 * 2);
+  EXPECT_EQ(b.File("all.bny")[101 * 80 * 2], 'Z');
   b.Open("blue-080.bsa");
   EXPECT_EQ(b.console.ReadImage(1, 1, 25, 80).ToScreen().bytes(), b.File("blue-080.bsa").substr(7, 4000));
   b.Open("TITLE25-080.BSA");

@@ -54,6 +54,8 @@ TEST(IncludeFile, ScreensComeBackFromTheFileOwnBytesAtTheirPlace) {
   console::ScreenImage cells(120, 2, 'q', 0x71);
   Text(cells, 1, "menu \"quoted\" \r\n end", 0x22);
   cells.Set(2, 120, '\n', 0x0D);
+  cells.Set(2, 1, 'x', 0x20);  // the bytes 32, 9 across two cells are no blank in 9
+  cells.Set(2, 2, 9, 0x71);
   for (IncludeKind kind : kKinds) {
     const std::string text = SaveIncludeScreen("", kind, "WIDE", 140, 101, cells);
     const IncludeScreen back = ReadIncludeScreen(text, "WIDE", 150, 250);
@@ -66,6 +68,7 @@ TEST(IncludeFile, ScreensComeBackFromTheFileOwnBytesAtTheirPlace) {
 
 TEST(IncludeFile, SavingAgainReplacesOnlyTheScreenOfTheWholeName) {
   console::ScreenImage other(4, 1, 'o', 0x4E);
+  for (int c = 1; c <= 3; ++c) other.Set(1, c, '\r', '\n');  // line ends in its data
   console::ScreenImage changed(2, 2, 'n', 0x71);
   for (IncludeKind kind : kKinds) {
     std::string text = SaveIncludeScreen("", kind, "MENU", 5, 10, Menu());
@@ -80,6 +83,10 @@ TEST(IncludeFile, SavingAgainReplacesOnlyTheScreenOfTheWholeName) {
     EXPECT_EQ(ReadIncludeScreen(text, "menu", 34, 90).pairs, changed.bytes());
     EXPECT_LT(text.size(), before.size());
   }
+  // The empty lines left where a screen stood close up, three or more to two.
+  const std::string hand_written = "A\r\n\r\n\r\nDECLARE SUB M\r\nSUB M\r\nEND SUB\r\n\r\n\r\nB";
+  EXPECT_TRUE(SaveIncludeScreen(hand_written, IncludeKind::kPbcc, "M", 1, 1, changed)
+                  .starts_with("A\r\n\r\n \r\n\r\nB \r\n"));
 }
 
 TEST(IncludeFile, SubNamesAreTrimmedUpperCasedAndNeverTheLaunchers) {

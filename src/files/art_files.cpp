@@ -59,10 +59,11 @@ LoadOutcome LoadArt(core::Editor& ed, const std::string& path, const ArtFormat& 
 
 bool SaveArt(core::Editor& ed, const std::string& path, const ArtFormat& format, bool save_part) {
   const int current = ed.doc.store.current;
-  const PageRange range = PagesForSave(ed, save_part);
+  const std::optional<PageRange> range = PagesForSave(ed, save_part);
   ed.doc.store.current = current;
+  if (!range) return false;
   ArtDocument art;
-  art.cells = console::ScreenImage::FromPairs(EncodeBny(DocumentRows(ed), range, ConsolePage(ed)),
+  art.cells = console::ScreenImage::FromPairs(EncodeBny(DocumentRows(ed), *range, ConsolePage(ed)),
                                               ed.cols());
   art.sauce = SplitSauce(ed.files_memory.art_sauce).sauce;
   if (!art.sauce) {

@@ -210,6 +210,8 @@ core::Next OpenFile(core::Editor& ed, core::Event&) {
         con.SetCursorVisible(true);
         return core::Next::kBookkeeping;
       case LoadOutcome::kRefused:
+        // A file refused is not the design's file: Save must not write over it.
+        ed.doc.file_name.clear();
         RestoreIfSameSize(ed, under);
         con.SetCursorVisible(true);
         return core::Next::kBookkeeping;

@@ -4,6 +4,7 @@
 
 #include "console/screen_image.h"
 #include "core/page_moves.h"
+#include "core/page_numbers.h"
 #include "files/file_names.h"
 #include "files/screen_files.h"
 #include "ui/dialog.h"
@@ -22,7 +23,11 @@ constexpr int kPartBg = 5;
 bool ResizeForFile(core::Editor& ed, int rows, int cols) {
   auto& con = ed.console;
   if (!ports::ConsoleSizeIsUsable(rows, cols)) return false;
+  const int old_height = con.rows() - 1;
   if (!ed.host.RequestSize(rows, cols) || !con.SetSize(rows, cols)) return false;
+  // A new page height leaves the counters counting pages of the new height, so a save
+  // still reaches every row the design had.
+  core::FollowPageHeight(ed, old_height);
   const size_t row_bytes = static_cast<size_t>(cols) * console::kRecordBytes;
   const std::string blank = core::RowStore::BlankRow(cols);
   for (int i = 0; i <= core::RowStore::kLastIndex; ++i) {
@@ -65,7 +70,7 @@ void SayFileWasCut(core::Editor& ed) {
   ui::ShowMessage(ed.modal(), "The file runs past the end of the design: the rest was left out");
 }
 
-PageRange PagesForSave(core::Editor& ed, bool save_part) {
+std::optional<PageRange> PagesForSave(core::Editor& ed, bool save_part) {
   core::CommitPage(ed);
   std::optional<int> part;
   if (save_part) {
@@ -78,8 +83,13 @@ PageRange PagesForSave(core::Editor& ed, bool save_part) {
     ed.SetOutputColour();
     if (part) ed.Beep();
   }
-  return PagesToSave(ed.doc.last_page_index, part, ed.doc.store.current, ed.rows() - 1,
-                     core::RowStore::kLastIndex + 1);
+  const PageRange range = PagesToSave(ed.doc.last_page_index, part, ed.doc.store.current,
+                                     ed.rows() - 1, core::RowStore::kLastIndex + 1);
+  if (range.pages <= 0) {
+    ui::ShowMessage(ed.modal(), "No screens to save: the file was not written");
+    return std::nullopt;
+  }
+  return range;
 }
 
 RowAt DocumentRows(const core::Editor& ed) {

@@ -12,7 +12,8 @@
 
 namespace tessella::files {
 
-// Sets the console to rows x cols when the front end and the console take it, and
+// Sets the console to rows x cols when the front end and the console take it, counts
+// the pages in use at the new page height (they still reach every row), and
 // cuts or pads every row of the document to the new width. False (nothing changed)
 // for a size outside the console limits or one the front end refuses.
 bool ResizeForFile(core::Editor& ed, int rows, int cols);
@@ -32,7 +33,9 @@ void SayFileWasCut(core::Editor& ed);
 // Commits the page on display and gives the pages a save writes: all of them (up to
 // the last page index), or with save_part as many as the user enters in "Enter Number
 // of Screens" from the page on display (an empty answer: all). Never past the store.
-PageRange PagesForSave(core::Editor& ed, bool save_part);
+// None when the answer counts no page (0, or no number): the user is told, and the
+// file must not be written, rather than replaced by an empty one.
+std::optional<PageRange> PagesForSave(core::Editor& ed, bool save_part);
 
 // The row images of the document, as the codecs read them.
 RowAt DocumentRows(const core::Editor& ed);

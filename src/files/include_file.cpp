@@ -165,7 +165,8 @@ size_t NewFileThreshold(IncludeKind kind) { return kind == IncludeKind::kPbdos ?
 
 std::string ScreenBlock(IncludeKind kind, std::string_view name, int top, int left,
                         const console::ScreenImage& cells) {
-  const std::string data = codegen::ApplyBlankNineToChars(cells.bytes());
+  // Whole cells only: an attribute 32 before a cell whose character is 9 stays as it is.
+  const std::string data = codegen::ApplyBlankNine(cells).bytes();
   const size_t row_bytes = static_cast<size_t>(cells.width()) * console::kPairBytes;
   std::vector<std::string_view> rows;
   for (size_t at = 0; row_bytes > 0 && at < data.size(); at += row_bytes)
@@ -211,24 +212,37 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
   text = std::move(out);
 }
 
+// The line ends left on either side of `at`, where a screen was taken out, close up:
+// three or four in a row become two. Only there: elsewhere the bytes 13, 10 may be
+// cells of another screen's data.
+std::string CloseUp(const std::string& text, size_t at) {
+  constexpr std::string_view kLineEnd = "\r\n";
+  const auto closed = [](std::string run) {
+    ReplaceAll(run, "\r\n\r\n\r\n", "\r\n\r\n");
+    ReplaceAll(run, "\r\n\r\n\r\n\r\n", "\r\n\r\n");
+    return run;
+  };
+  size_t before = at;
+  while (before >= kLineEnd.size() && text.compare(before - kLineEnd.size(), kLineEnd.size(), kLineEnd) == 0)
+    before -= kLineEnd.size();
+  size_t after = at + 1;
+  while (text.compare(after, kLineEnd.size(), kLineEnd) == 0) after += kLineEnd.size();
+  return text.substr(0, before) + closed(text.substr(before, at - before)) + text[at] +
+         closed(text.substr(at + 1, after - at - 1)) + text.substr(after);
+}
+
 }  // namespace
 
 std::string SaveIncludeScreen(std::string_view old_content, IncludeKind kind,
                               std::string_view name, int top, int left,
                               const console::ScreenImage& cells) {
   std::string text(old_content);
-  bool removed = false;
   // Each pass shrinks the text, so the loop ends.
   while (const std::optional<SubBlock> block = FindSubBlock(text, name)) {
     std::string shorter(text, 0, block->begin);
     shorter += ' ';
     shorter.append(text, block->end);
-    text = std::move(shorter);
-    removed = true;
-  }
-  if (removed) {
-    ReplaceAll(text, "\r\n\r\n\r\n", "\r\n\r\n");
-    ReplaceAll(text, "\r\n\r\n\r\n\r\n", "\r\n\r\n");
+    text = CloseUp(shorter, block->begin);
   }
   if (text.size() < NewFileThreshold(kind)) text += LauncherBlock(kind);
   text += ScreenBlock(kind, name, top, left, cells);

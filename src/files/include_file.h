@@ -27,7 +27,7 @@ std::string LauncherBlock(IncludeKind kind);
 
 // The DECLARE line and SUB of one screen: the cells (whose top-left cell stands at row
 // `top`, column `left`) one row a line, and the call that puts them back at their
-// place. Every byte pair 32, 9 in the cells is written as 32, 15.
+// place. Every blank cell in attribute 9 is written in attribute 15.
 std::string ScreenBlock(IncludeKind kind, std::string_view name, int top, int left,
                         const console::ScreenImage& cells);
 

@@ -64,7 +64,8 @@ LoadOutcome LoadPop(core::Editor& ed, const std::string& path) {
 
 bool SaveBinaryScreens(core::Editor& ed, const std::string& path, CellForm form, bool save_part) {
   const int current = ed.doc.store.current;
-  const PageRange range = PagesForSave(ed, save_part);
+  const std::optional<PageRange> range = PagesForSave(ed, save_part);
+  if (!range) return false;
   ed.console.SetCursorVisible(false);
   ed.console.SetTitle(std::string(SavingTitle()) + path);
   if (form == CellForm::kTwoByte) {
@@ -74,8 +75,8 @@ bool SaveBinaryScreens(core::Editor& ed, const std::string& path, CellForm form,
     }
   }
   const std::string bytes = form == CellForm::kTwoByte
-                                ? EncodeBny(DocumentRows(ed), range, ConsolePage(ed))
-                                : EncodeBna(DocumentRows(ed), range, ConsolePage(ed));
+                                ? EncodeBny(DocumentRows(ed), *range, ConsolePage(ed))
+                                : EncodeBna(DocumentRows(ed), *range, ConsolePage(ed));
   ed.doc.store.current = current;
   ed.files.Write(path, bytes);
   return true;

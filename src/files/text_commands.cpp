@@ -47,10 +47,11 @@ void PrintInto(std::string& row, int col, std::string_view text, char attribute)
 
 bool SaveTextFile(core::Editor& ed, const std::string& path, bool save_part) {
   const int current = ed.doc.store.current;
-  const PageRange range = PagesForSave(ed, save_part);
+  const std::optional<PageRange> range = PagesForSave(ed, save_part);
+  if (!range) return false;
   ed.console.SetCursorVisible(false);
   ed.console.SetTitle(std::string(kSavingTitle) + path);
-  const std::string bytes = EncodeTextPages(DocumentRows(ed), range, ConsolePage(ed));
+  const std::string bytes = EncodeTextPages(DocumentRows(ed), *range, ConsolePage(ed));
   ed.doc.store.current = current;
   ed.files.Write(path, bytes);
   return true;

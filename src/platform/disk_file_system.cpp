@@ -31,13 +31,20 @@ mode_t NewFileMode() {
 }  // namespace
 
 std::string DiskFileSystem::Read(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Not blocking: a pipe with no writer would otherwise hold the program at the open.
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) Fail("cannot read", path, errno);
   struct stat st {};
   if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
     const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
     close(fd);
     Fail("cannot read", path, error);
+  }
+  // Only files are read: a device or a pipe may never end (/dev/zero would fill the
+  // memory) or never answer.
+  if (!S_ISREG(st.st_mode)) {
+    close(fd);
+    throw ports::FileError("cannot read " + path + ": it is not a file");
   }
   std::string bytes;
   bytes.resize(static_cast<size_t>(std::max<off_t>(st.st_size, 0)));
