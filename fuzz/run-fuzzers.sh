@@ -25,10 +25,10 @@ seed_named() {
   for name in "${names[@]}"; do
     for file in "${data_files[@]}"; do
       [ -f "$file" ] || continue
-      { printf '%s\n' "$name"; cat "$file"; } > "$dir/seed-$n"
+      { printf '%s\n' "$name"; cat "$file"; } > "$dir/start-$n"
       n=$((n + 1))
     done
-    { printf '%s\n\x05\x07\x0a\x0d' "$name"; head -c 48 /dev/zero | tr '\0' 'A'; } > "$dir/seed-$n"
+    { printf '%s\n\x05\x07\x0a\x0d' "$name"; head -c 48 /dev/zero | tr '\0' 'A'; } > "$dir/start-$n"
     n=$((n + 1))
   done
 }

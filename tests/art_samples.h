@@ -28,10 +28,10 @@ inline std::string ArtData(const std::string& relative) {
 // only colour 7 on 0 and characters 1-255, which plain text keeps.
 inline console::ScreenImage SamplePicture(int width = 80, int height = 30, bool text_only = false) {
   console::ScreenImage image(width, height);
-  std::uint32_t seed = 12345;
-  const auto next = [&seed] {
-    seed = seed * 1103515245u + 12345u;
-    return static_cast<std::uint8_t>(seed >> 16);
+  std::uint32_t state = 12345;
+  const auto next = [&state] {
+    state = state * 1103515245u + 12345u;
+    return static_cast<std::uint8_t>(state >> 16);
   };
   for (int r = 1; r <= height; ++r) {
     if (r % 7 == 3 || r == height) continue;  // default blank rows

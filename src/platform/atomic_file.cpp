@@ -134,4 +134,10 @@ std::string WriteFileAtomically(const std::filesystem::path& path, std::string_v
   return {};
 }
 
+mode_t DefaultNewFileMode() {
+  const mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
+}
+
 }  // namespace tessella::platform

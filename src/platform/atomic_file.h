@@ -28,6 +28,10 @@ namespace tessella::platform {
 // that exists already is passed over. The default gives random names.
 using TemporaryNames = std::function<std::string(int attempt)>;
 
+// What the user's umask allows of rw-rw-rw-: the mode a new file gets, as any editor's
+// would.
+mode_t DefaultNewFileMode();
+
 // Replaces (or creates) the file at path with exactly these bytes. Returns an empty
 // string on success, else a sentence for the user naming the file and the reason.
 // The folder must exist.

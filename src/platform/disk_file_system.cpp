@@ -21,12 +21,6 @@ namespace fs = std::filesystem;
   throw ports::FileError(what + " " + path + ": " + std::strerror(error));
 }
 
-// New files get what the user's umask allows of rw-rw-rw-, as any editor's would.
-mode_t NewFileMode() {
-  const mode_t mask = umask(0);
-  umask(mask);
-  return 0666 & ~mask;
-}
 
 }  // namespace
 
@@ -67,7 +61,7 @@ std::string DiskFileSystem::Read(const std::string& path) {
 }
 
 void DiskFileSystem::Write(const std::string& path, std::string_view bytes) {
-  const std::string error = WriteFileAtomically(path, bytes, NewFileMode());
+  const std::string error = WriteFileAtomically(path, bytes, DefaultNewFileMode());
   if (!error.empty()) throw ports::FileError(error);
 }
 

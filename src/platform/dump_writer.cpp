@@ -1,17 +1,17 @@
 #include "platform/dump_writer.h"
 
-#include <fstream>
 #include <stdexcept>
 
 #include "console/cp437.h"
+#include "platform/atomic_file.h"
 
 namespace tessella::platform {
 namespace {
 
+// Through the one atomic writer, so a reader polling DIR never sees half a dump.
 void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write " + path.string());
+  const std::string error = WriteFileAtomically(path, bytes, DefaultNewFileMode());
+  if (!error.empty()) throw std::runtime_error(error);
 }
 
 }  // namespace
