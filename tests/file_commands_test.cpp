@@ -156,6 +156,21 @@ TEST(OpenCommand, BinaryScreensFillTheDocumentFromThePageOnDisplay) {
   EXPECT_EQ(b.ed.doc.file_name, "long.bna");  // Save writes straight back
 }
 
+TEST(OpenCommand, UndoCannotBringBackTheDesignTheFileReplaced) {
+  // The name stays after a .BNA: were the old design brought back, Save would write it
+  // over the file just opened.
+  FileBench saved;
+  saved.Run("type file\n");
+  saved.Save("type d.bna\nkey Enter\n");
+  const std::string page = saved.File("d.bna").substr(0, 34 * 90 * 4);
+  FileBench b;
+  b.files = saved.files;
+  b.Run("type old\nclick 5 5\nclick 5 5\ntype x\nkey Alt-O\ntype d.bna\nkey Enter\nkey Alt-U\n");
+  EXPECT_EQ(b.Cells(10, 40, 43), "f\xF1i\xF1l\xF1" "e\xF1");
+  b.Run("key Alt-S\n");
+  EXPECT_TRUE(b.File("d.bna").substr(0, page.size()) == page);
+}
+
 TEST(SaveCommand, SavePartWritesTheCountFromThePageOnDisplay) {
   FileBench b;
   b.Run("key PgDn\ntype p2\n");
