@@ -268,6 +268,8 @@ TEST(OpenCommand, RealBsaveScreensTakeTheSizeTheirNameGives) {
     return std::string(std::istreambuf_iterator<char>(in), {});
   };
   FileBench b;
+  // A design whose last row in use is on page 3 of 34 rows.
+  b.Run("key PgDn\nkey PgDn\nclick 34 1\nclick 34 1\ntype end\nkey PgUp\nkey PgUp\n");
   b.File("POSDEPT-080.BSA") = data("POSDEPT.MSK");
   b.File("blue-080.bsa") = data("BLUE(F).MF0");
   b.File("TITLE25-080.BSA") = data("TITLE.SCN");  // graphics: shown as cells, no harm
@@ -276,6 +278,9 @@ TEST(OpenCommand, RealBsaveScreensTakeTheSizeTheirNameGives) {
   EXPECT_EQ(b.console.cols(), 80);
   EXPECT_EQ(b.console.ReadImage(1, 1, 25, 80).ToScreen().bytes(), b.File("POSDEPT-080.BSA").substr(7, 4000));
   EXPECT_EQ(b.ed.doc.file_name, "POSDEPT-080.BSA");
+  // Pages of 25 rows: a save still takes that row, 101 rows down.
+  b.Save("type all.bny\nkey Enter\n", true);
+  EXPECT_EQ(b.File("all.bny").substr(101 * 80 * 2, 6), "e\xF1n\xF1" "d\xF1");
   b.Open("blue-080.bsa");
   EXPECT_EQ(b.console.ReadImage(1, 1, 25, 80).ToScreen().bytes(), b.File("blue-080.bsa").substr(7, 4000));
   b.Open("TITLE25-080.BSA");

@@ -4,6 +4,7 @@
 
 #include "console/screen_image.h"
 #include "core/page_moves.h"
+#include "core/page_numbers.h"
 #include "files/file_names.h"
 #include "files/screen_files.h"
 #include "ui/dialog.h"
@@ -22,16 +23,13 @@ constexpr int kPartBg = 5;
 bool ResizeForFile(core::Editor& ed, int rows, int cols) {
   auto& con = ed.console;
   if (!ports::ConsoleSizeIsUsable(rows, cols)) return false;
+  const int old_height = con.rows() - 1;
   if (!ed.host.RequestSize(rows, cols) || !con.SetSize(rows, cols)) return false;
-  const size_t row_bytes = static_cast<size_t>(cols) * console::kRecordBytes;
-  const std::string blank = core::RowStore::BlankRow(cols);
-  for (int i = 0; i <= core::RowStore::kLastIndex; ++i) {
-    const std::string& row = ed.doc.store.row(i);
-    if (row.empty() || row.size() == row_bytes) continue;
-    std::string fitted = row.substr(0, std::min(row.size() / console::kRecordBytes * console::kRecordBytes, row_bytes));
-    fitted.append(blank, fitted.size(), row_bytes - fitted.size());
-    ed.doc.store.set_row(i, std::move(fitted));
-  }
+  // As Reset Console Size does: the rows take the new width, and the pages the new
+  // height, so the page on display stays inside the document and a save still takes
+  // every row it took before.
+  ed.doc.store.Refit(cols);
+  core::FollowPageHeight(ed, old_height);
   ed.pen.cursor_row = std::clamp(ed.pen.cursor_row, 1, std::max(1, rows - 1));
   ed.pen.cursor_col = std::clamp(ed.pen.cursor_col, 1, cols);
   ed.pen.left_margin = std::clamp(ed.pen.left_margin, 1, cols);
