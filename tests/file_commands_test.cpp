@@ -179,6 +179,8 @@ TEST(SaveCommand, SavePartWritesTheCountFromThePageOnDisplay) {
   ASSERT_EQ(file.size(), 2u * 6120);
   EXPECT_EQ(file.substr(2 * (9 * 90 + 39), 4), "p\xF1" "2\xF1");
   EXPECT_FALSE(b.ed.loop.save_part);
+  b.Save("key Enter\ntype 0000003\nkey Enter\n", false, true);  // the whole line counts
+  EXPECT_EQ(b.File("part.bny").size(), 3u * 6120);
   b.Save("key Enter\ntype 99999\nkey Enter\n", false, true);  // bounded by the store
   EXPECT_EQ(b.File("part.bny").size(), (35001u - 34) / 34 * 6120);
   b.Save("key Enter\nkey Enter\n", false, true);  // no number: every page from page 1

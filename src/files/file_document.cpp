@@ -14,7 +14,8 @@ namespace tessella::files {
 namespace {
 
 constexpr int kRowsForAWidthSuffix = 35;
-constexpr int kPartFieldLength = 5;
+// The whole line typed counts ("0010" is ten screens); the field shows what fits.
+constexpr int kPartLineLength = 255;
 constexpr int kPartFg = 15;
 constexpr int kPartBg = 5;
 
@@ -71,7 +72,7 @@ PageRange PagesForSave(core::Editor& ed, bool save_part) {
     const console::RecordImage under = ed.console.Snapshot();
     ui::ShowBox(ed.modal(), box::kPicture);
     ed.console.SetColor(kPartFg, kPartBg);
-    part = PartPagesAnswer(ui::ReadField(ed.modal(), box::kPicture, box::kCountField, kPartFieldLength));
+    part = PartPagesAnswer(ui::ReadField(ed.modal(), box::kPicture, box::kCountField, kPartLineLength));
     ed.console.Restore(under);
     ed.SetOutputColour();
     if (part) ed.Beep();
