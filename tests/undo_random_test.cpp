@@ -65,7 +65,9 @@ class RandomSession {
     const State before = now_;
     int pushes = 1;  // the click that places the cursor
     switch (kind) {
-      case 5: case 6: case 7: {  // typing, now and then on the last cell, which scrolls
+      case 5:
+      case 6:
+      case 7: {  // typing, now and then on the last cell, which scrolls
         const std::string text = "ab" + std::to_string(Pick(1000));
         const bool last = Pick(6) == 0;
         const int row = last ? 34 : r;
@@ -74,7 +76,8 @@ class RandomSession {
         if (row == 34 && col + static_cast<int>(text.size()) > 90) ++now_.current;
         break;
       }
-      case 8: case 9:  // Enter: a row inserted at column 1, else a new line
+      case 8:
+      case 9:  // Enter: a row inserted at column 1, else a new line
         cmd.lines = click2(r, kind == 8 ? 1 : c) + "key Enter\n";
         pushes = 2;
         if (kind == 9 && r == 34 && c > 1) ++now_.current;
@@ -93,27 +96,30 @@ class RandomSession {
         break;
       }
       case 12: {  // a raised or sunken box from the menu
-        cmd.lines = "click " + std::to_string(std::min(r, 30)) + " " + std::to_string(std::min(c, 80)) +
-                    "\nclick 33 88\nrclick 20 20\nkey Right\n";
+        cmd.lines = "click " + std::to_string(std::min(r, 30)) + " " +
+                    std::to_string(std::min(c, 80)) + "\nclick 33 88\nrclick 20 20\nkey Right\n";
         for (int i = Pick(14); i >= 0; --i) cmd.lines += "key Down\n";
         cmd.lines += "key Enter\n";
         break;
       }
       case 13: {  // lines drawn with the arrow keys
         cmd.lines = "key Esc\n" + click2(at(3, 29), at(3, 80)) + "click 35 43\n";
-        for (int i = 0; i < 4; ++i) cmd.lines += std::string(Pick(2) ? "key Right\n" : "key Down\n");
+        for (int i = 0; i < 4; ++i)
+          cmd.lines += std::string(Pick(2) ? "key Right\n" : "key Down\n");
         cmd.lines += "key Esc\n";
         break;
       }
       case 14:  // the ASCII button pushes the picture again, then a character is picked
-        cmd.lines = click2(r, c) + "click 35 86\nclick " + std::to_string(at(2, 22)) + " 10\nkey Esc\n";
+        cmd.lines =
+            click2(r, c) + "click 35 86\nclick " + std::to_string(at(2, 22)) + " 10\nkey Esc\n";
         pushes = 2;
         break;
       case 15:  // Clear pushes nothing
         cmd.lines = "key F11\n";
         pushes = 0;
         break;
-      case 16: case 17:  // now and then a page move or the scroll of Down: both lists empty
+      case 16:
+      case 17:  // now and then a page move or the scroll of Down: both lists empty
         if (Pick(3) != 0) {
           cmd.lines = click2(r, c) + "key Backspace\n";
           break;

@@ -72,7 +72,8 @@ PageRange PagesForSave(core::Editor& ed, bool save_part) {
     const console::RecordImage under = ed.console.Snapshot();
     ui::ShowBox(ed.modal(), box::kPicture);
     ed.console.SetColor(kPartFg, kPartBg);
-    part = PartPagesAnswer(ui::ReadField(ed.modal(), box::kPicture, box::kCountField, kPartLineLength));
+    part = PartPagesAnswer(
+        ui::ReadField(ed.modal(), box::kPicture, box::kCountField, kPartLineLength));
     ed.console.Restore(under);
     ed.SetOutputColour();
     if (part) ed.Beep();
