@@ -156,6 +156,21 @@ TEST(OpenCommand, BinaryScreensFillTheDocumentFromThePageOnDisplay) {
   EXPECT_EQ(b.ed.doc.file_name, "long.bna");  // Save writes straight back
 }
 
+TEST(OpenCommand, UndoCannotBringBackTheDesignTheFileReplaced) {
+  // The name stays after a .BNA: were the old design brought back, Save would write it
+  // over the file just opened.
+  FileBench saved;
+  saved.Run("type file\n");
+  saved.Save("type d.bna\nkey Enter\n");
+  const std::string page = saved.File("d.bna").substr(0, 34 * 90 * 4);
+  FileBench b;
+  b.files = saved.files;
+  b.Run("type old\nclick 5 5\nclick 5 5\ntype x\nkey Alt-O\ntype d.bna\nkey Enter\nkey Alt-U\n");
+  EXPECT_EQ(b.Cells(10, 40, 43), "f\xF1i\xF1l\xF1" "e\xF1");
+  b.Run("key Alt-S\n");
+  EXPECT_TRUE(b.File("d.bna").substr(0, page.size()) == page);
+}
+
 TEST(SaveCommand, SavePartWritesTheCountFromThePageOnDisplay) {
   FileBench b;
   b.Run("key PgDn\ntype p2\n");
@@ -164,6 +179,8 @@ TEST(SaveCommand, SavePartWritesTheCountFromThePageOnDisplay) {
   ASSERT_EQ(file.size(), 2u * 6120);
   EXPECT_EQ(file.substr(2 * (9 * 90 + 39), 4), "p\xF1" "2\xF1");
   EXPECT_FALSE(b.ed.loop.save_part);
+  b.Save("key Enter\ntype 0000003\nkey Enter\n", false, true);  // the whole line counts
+  EXPECT_EQ(b.File("part.bny").size(), 3u * 6120);
   b.Save("key Enter\ntype 99999\nkey Enter\n", false, true);  // bounded by the store
   EXPECT_EQ(b.File("part.bny").size(), (35001u - 34) / 34 * 6120);
   b.Save("key Enter\nkey Enter\n", false, true);  // no number: every page from page 1
@@ -260,12 +277,8 @@ TEST(OpenCommand, RealBsaveScreensTakeTheSizeTheirNameGives) {
     return std::string(std::istreambuf_iterator<char>(in), {});
   };
   FileBench b;
-  // A design of three pages of 34 rows, its last row written.
-  std::string last_row = core::RowStore::BlankRow(90);
-  last_row[0] = 'Z';
-  b.ed.doc.store.set_row(101, last_row);
-  b.ed.doc.last_page_index = 2;
-  b.ed.doc.highest_row = 101;
+  // A design whose last row in use is on page 3 of 34 rows.
+  b.Run("key PgDn\nkey PgDn\nclick 34 1\nclick 34 1\ntype end\nkey PgUp\nkey PgUp\n");
   b.File("POSDEPT-080.BSA") = data("POSDEPT.MSK");
   b.File("blue-080.bsa") = data("BLUE(F).MF0");
   b.File("TITLE25-080.BSA") = data("TITLE.SCN");  // graphics: shown as cells, no harm
@@ -274,10 +287,9 @@ TEST(OpenCommand, RealBsaveScreensTakeTheSizeTheirNameGives) {
   EXPECT_EQ(b.console.cols(), 80);
   EXPECT_EQ(b.console.ReadImage(1, 1, 25, 80).ToScreen().bytes(), b.File("POSDEPT-080.BSA").substr(7, 4000));
   EXPECT_EQ(b.ed.doc.file_name, "POSDEPT-080.BSA");
-  // Pages of 25 rows now: a save still reaches the design's last row.
+  // Pages of 25 rows: a save still takes that row, 101 rows down.
   b.Save("type all.bny\nkey Enter\n", true);
-  ASSERT_GE(b.File("all.bny").size(), 102u * 80 * 2);
-  EXPECT_EQ(b.File("all.bny")[101 * 80 * 2], 'Z');
+  EXPECT_EQ(b.File("all.bny").substr(101 * 80 * 2, 6), "e\xF1n\xF1" "d\xF1");
   b.Open("blue-080.bsa");
   EXPECT_EQ(b.console.ReadImage(1, 1, 25, 80).ToScreen().bytes(), b.File("blue-080.bsa").substr(7, 4000));
   b.Open("TITLE25-080.BSA");

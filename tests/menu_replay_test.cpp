@@ -87,6 +87,13 @@ TEST(MenuReplay, TabShiftF10AndTheMenuKeyOpenTheMenusAsARightClickDoes) {
     Replay exit(std::string(opener) + "\n" + Repeat("key Down", 5) + "key Enter\ntype y\ntype hi\n");
     EXPECT_EQ(exit.status, 0) << opener;
     EXPECT_EQ(exit.host().pending(), 2u) << opener;
+    // It confirms the two corners clicked before it, as the click does: Boxes, item 1
+    // frames the area rather than asking for corners.
+    Replay box("click 5 5\nclick 10 30\n" + std::string(opener) +
+               "\nkey Right\nkey Down\nkey Enter\n");
+    EXPECT_EQ(box.ed().selection.flag_first, 5) << opener;
+    EXPECT_EQ(box.ed().selection.flag_last, 10) << opener;
+    EXPECT_EQ(box.cell(5, 5).ch, 0xDA) << opener;  // the frame's top-left corner
   }
 }
 

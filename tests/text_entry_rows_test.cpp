@@ -79,6 +79,14 @@ TEST(InsertRow, EnterAtColumnOneShowsTheRowTwiceAndPushesTheLastRowOnToTheNextPa
 
   Replay next("click 34 1\nclick 34 1\ntype LAST\nclick 5 1\nclick 5 1\nkey Enter\nkey PgDn\n");
   EXPECT_EQ(next.text(1, 1, 4), "LAST");
+
+  // Pushed on past the pages a save writes (page 2 on display counts three), the row
+  // is still counted.
+  std::string pushed = "key PgDn\nclick 34 1\nclick 34 1\ntype LAST\nkey PgUp\nkey Home\n";
+  for (int i = 0; i < 35; ++i) pushed += "key Enter\n";
+  Replay far(pushed);
+  ASSERT_EQ(far.ed().doc.store.row(67 + 35).substr(0, 1), "L");
+  EXPECT_GT((far.ed().doc.last_page_index + 1) * 34, 67 + 35);
 }
 
 TEST(DeleteRow, DelAtColumnOnePullsRowsUpAndTheNextPageFirstRowArrives) {

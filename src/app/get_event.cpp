@@ -4,6 +4,7 @@
 
 #include "areas/area_outline.h"
 #include "console/key_string.h"
+#include "console/keys.h"
 #include "app/toolbar.h"
 
 namespace tessella::app {
@@ -13,6 +14,12 @@ using console::MouseMode;
 
 int ButtonOf(const std::string& key) {
   return key.size() == 4 ? static_cast<unsigned char>(key[3]) : 0;
+}
+
+// Tab, Shift-F10 and the Menu key are the keyboard's right click above the toolbar
+// line, at the cursor.
+bool IsKeyboardRightClick(int keynumber) {
+  return keynumber == keys::kTab || keynumber == keys::kShiftF10;
 }
 
 bool IsButtonDown(const std::string& key) {
@@ -91,7 +98,13 @@ core::Event GetEvent(core::Editor& ed) {
     ev.key = ed.input.Wait();
     ev.row = ed.input.mouse_row();
     ev.col = ed.input.mouse_col();
-    const int button = ButtonOf(ev.key);
+    int button = ButtonOf(ev.key);
+    if (button == 0 && IsKeyboardRightClick(console::KeyNumber(ev.key))) {
+      // It opens the menus, and confirms the area chosen in this wait, as the click does.
+      button = console::kRightButton;
+      ev.row = std::min(ed.pen.cursor_row, R - 1);
+      ev.col = ed.pen.cursor_col;
+    }
 
     if (button != console::kLeftButton && button != console::kRightButton) {
       // A key (or a middle click): the choice, if any, stays unconfirmed.

@@ -58,12 +58,6 @@ void RunPass(core::Editor& ed) {
   core::Event ev = GetEvent(ed);
   ed.loop.last_event_was_toolbar_click = ev.lft && ev.row == R;
 
-  // Tab and Shift-F10 (the Menu key) are the keyboard's right click above the toolbar
-  // line: they open the menus with the cursor's cell under the click.
-  if (ev.keynumber == keys::kTab || ev.keynumber == keys::kShiftF10) {
-    ev = core::Event{keys::kMouse, {}, 1, 0, ed.pen.cursor_row, ed.pen.cursor_col};
-  }
-
   if (ed.loop.undo_request) {
     ed.loop.undo_request = false;
     ed.undo.Push(ed.loop.before);

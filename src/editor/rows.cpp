@@ -19,6 +19,17 @@ int StorePageInPlace(core::Editor& ed) {
   return start + ed.pen.cursor_row - 1;
 }
 
+// An inserted row moved every row below it one on. Should that take a row with
+// something in it past the pages counted for saving, one more page is counted, so a
+// save still writes it. (The rows past the counted pages were empty before: only the
+// first of them can have received something.)
+void CountTheRowMovedOn(core::Editor& ed) {
+  auto& doc = ed.doc;
+  const int first_uncounted = (doc.last_page_index + 1) * (ed.rows() - 1);
+  if (first_uncounted <= core::RowStore::kLastIndex && !doc.store.row(first_uncounted).empty())
+    ++doc.last_page_index;
+}
+
 }  // namespace
 
 core::Next EnterKey(core::Editor& ed, core::Event&) {
@@ -30,6 +41,7 @@ core::Next EnterKey(core::Editor& ed, core::Event&) {
     // the next page.
     const int index = StorePageInPlace(ed);
     ed.doc.store.Insert(index, ed.console.ReadRegion(ed.pen.cursor_row, 1, ed.pen.cursor_row, ed.cols()));
+    CountTheRowMovedOn(ed);
     ed.doc.store.LoadPage(ed.console);
     return core::Next::kLoopTop;
   }

@@ -205,6 +205,9 @@ core::Next OpenFile(core::Editor& ed, core::Event&) {
     }
     switch (outcome) {
       case LoadOutcome::kShown:
+        // What the file replaced is gone for good: undo would bring it back under the
+        // file's name, and a plain Save would then write it over the file.
+        ed.undo.Clear();
         if (!keeps_name) ed.doc.file_name.clear();
         ed.SetOutputColour();
         con.SetCursorVisible(true);

@@ -14,7 +14,8 @@ namespace tessella::files {
 namespace {
 
 constexpr int kRowsForAWidthSuffix = 35;
-constexpr int kPartFieldLength = 5;
+// The whole line typed counts ("0010" is ten screens); the field shows what fits.
+constexpr int kPartLineLength = 255;
 constexpr int kPartFg = 15;
 constexpr int kPartBg = 5;
 
@@ -25,18 +26,11 @@ bool ResizeForFile(core::Editor& ed, int rows, int cols) {
   if (!ports::ConsoleSizeIsUsable(rows, cols)) return false;
   const int old_height = con.rows() - 1;
   if (!ed.host.RequestSize(rows, cols) || !con.SetSize(rows, cols)) return false;
-  // A new page height leaves the counters counting pages of the new height, so a save
-  // still reaches every row the design had.
+  // As Reset Console Size does: the rows take the new width, and the pages the new
+  // height, so the page on display stays inside the document and a save still takes
+  // every row it took before.
+  ed.doc.store.Refit(cols);
   core::FollowPageHeight(ed, old_height);
-  const size_t row_bytes = static_cast<size_t>(cols) * console::kRecordBytes;
-  const std::string blank = core::RowStore::BlankRow(cols);
-  for (int i = 0; i <= core::RowStore::kLastIndex; ++i) {
-    const std::string& row = ed.doc.store.row(i);
-    if (row.empty() || row.size() == row_bytes) continue;
-    std::string fitted = row.substr(0, std::min(row.size() / console::kRecordBytes * console::kRecordBytes, row_bytes));
-    fitted.append(blank, fitted.size(), row_bytes - fitted.size());
-    ed.doc.store.set_row(i, std::move(fitted));
-  }
   ed.pen.cursor_row = std::clamp(ed.pen.cursor_row, 1, std::max(1, rows - 1));
   ed.pen.cursor_col = std::clamp(ed.pen.cursor_col, 1, cols);
   ed.pen.left_margin = std::clamp(ed.pen.left_margin, 1, cols);
@@ -78,7 +72,8 @@ std::optional<PageRange> PagesForSave(core::Editor& ed, bool save_part) {
     const console::RecordImage under = ed.console.Snapshot();
     ui::ShowBox(ed.modal(), box::kPicture);
     ed.console.SetColor(kPartFg, kPartBg);
-    part = PartPagesAnswer(ui::ReadField(ed.modal(), box::kPicture, box::kCountField, kPartFieldLength));
+    part = PartPagesAnswer(
+        ui::ReadField(ed.modal(), box::kPicture, box::kCountField, kPartLineLength));
     ed.console.Restore(under);
     ed.SetOutputColour();
     if (part) ed.Beep();

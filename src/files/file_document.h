@@ -12,10 +12,10 @@
 
 namespace tessella::files {
 
-// Sets the console to rows x cols when the front end and the console take it, counts
-// the pages in use at the new page height (they still reach every row), and
-// cuts or pads every row of the document to the new width. False (nothing changed)
-// for a size outside the console limits or one the front end refuses.
+// Sets the console to rows x cols when the front end and the console take it, cuts or
+// pads every row of the document to the new width and makes the page counters follow
+// the new height. False (nothing changed) for a size outside the console limits or one
+// the front end refuses.
 bool ResizeForFile(core::Editor& ed, int rows, int cols);
 
 // The width suffix of the name (MENU-120.BNY): the console becomes that many columns
