@@ -47,7 +47,7 @@ std::string ScriptOf(const std::vector<Command>& commands) {
 
 class RandomSession {
  public:
-  explicit RandomSession(unsigned seed) : rng_(seed) {}
+  explicit RandomSession(unsigned session_number) : rng_(session_number) {}
 
   // Adds one random step to the session and keeps the reference in step.
   void Step() {
@@ -191,15 +191,15 @@ class RandomSession {
 };
 
 TEST(UndoRandom, EveryPageIsAsTheCommandsLeadingToTheStateLeftIt) {
-  for (unsigned seed = 1; seed <= 12; ++seed) {
-    RandomSession s(seed);
+  for (unsigned number = 1; number <= 12; ++number) {
+    RandomSession s(number);
     for (int i = 0; i < 60; ++i) s.Step();
     s.UndoAll();
     Replay session(ScriptOf(s.session()));
     Replay reference(ScriptOf(s.reference()));
     for (int row = 0; row < 6 * 34; ++row) {
       ASSERT_EQ(session.ed().doc.store.row(row), reference.ed().doc.store.row(row))
-          << "seed " << seed << ", document row " << row;
+          << "session " << number << ", document row " << row;
     }
   }
 }
