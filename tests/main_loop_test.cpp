@@ -204,12 +204,6 @@ TEST(Toolbar, RightClickOnTheColoursStepsThemDownWithWrap) {
   EXPECT_EQ(r.ed().pen.bgcolor, 14);
 }
 
-TEST(MainLoop, MenuChoosingNothingLeavesTheCursorWhereItWas) {
-  Replay r("rclick 12 30\nkey Esc\n");
-  EXPECT_EQ(r.ed().pen.cursor_row, 10);
-  EXPECT_EQ(r.ed().pen.cursor_col, 40);
-}
-
 TEST(PageMoves, PgDnStopsAtPageOneThousand) {
   std::string script;
   for (int i = 0; i < 1005; ++i) script += "key PgDn\n";

@@ -16,18 +16,6 @@ using testing::Replay;
 
 constexpr int kDefaultAttr = Attribute(1, 15);
 
-TEST(Typing, StrikeoverInTheTypingColoursAdvancesTheCursor) {
-  Replay r("type abc\nkey F3\ntype d\n");
-  EXPECT_EQ(r.text(10, 40, 43), "abcd");
-  EXPECT_EQ(r.cell(10, 40).attr, kDefaultAttr);
-  EXPECT_EQ(r.cell(10, 43).attr, Attribute(2, 15));
-  EXPECT_EQ(r.ed().pen.cursor_row, 10);
-  EXPECT_EQ(r.ed().pen.cursor_col, 44);
-
-  Replay over("type abc\nclick 10 41\nclick 10 41\ntype X\n");
-  EXPECT_EQ(over.text(10, 40, 42), "aXc");  // strikeover: nothing is pulled along
-}
-
 TEST(Typing, LastCellOfTheWorkScreenScrollsOneRowThroughTheDocument) {
   Replay r("key Home\ntype TOP\nclick 2 1\nclick 2 1\ntype SECOND\nkey End\ntype Z\n");
   const auto& ed = r.ed();
@@ -42,15 +30,6 @@ TEST(Typing, LastCellOfTheWorkScreenScrollsOneRowThroughTheDocument) {
   EXPECT_EQ(r.text(35, 1, 41), " Copy Paste Cut Color Edit Mouse ColChart");
 }
 
-TEST(Typing, LastColumnOfAnotherRowContinuesOnTheNextRow) {
-  Replay r("click 5 90\nclick 5 90\ntype xy\n");
-  EXPECT_EQ(r.cell(5, 90).ch, 'x');
-  EXPECT_EQ(r.cell(6, 1).ch, 'y');
-  EXPECT_EQ(r.ed().pen.cursor_row, 6);
-  EXPECT_EQ(r.ed().pen.cursor_col, 2);
-  EXPECT_EQ(r.ed().doc.store.current, 0);
-}
-
 TEST(Typing, KeysWithoutACharacterWriteTheirTwoBytesAndTabWritesNothing) {
   Replay r("key Ins\n");
   EXPECT_EQ(r.cell(10, 40).ch, 0);
@@ -63,30 +42,6 @@ TEST(Typing, KeysWithoutACharacterWriteTheirTwoBytesAndTabWritesNothing) {
   EXPECT_EQ(tab.text(10, 38, 44), std::string(7, ' '));
   EXPECT_EQ(tab.cell(10, 40).attr, kDefaultAttr);
   EXPECT_EQ(tab.ed().pen.cursor_col, 40);
-}
-
-TEST(Typing, AMenuLeftWithoutAChoiceLeavesTheCursorWhereItWas) {
-  Replay r("type ab\nrclick 5 5\nkey Esc\n");
-  EXPECT_EQ(r.ed().pen.cursor_col, 42);
-  EXPECT_EQ(r.text(10, 40, 42), "ab ");
-
-  Replay first("key Home\nrclick 5 5\nkey Esc\n");
-  EXPECT_EQ(first.ed().pen.cursor_row, 1);
-  EXPECT_EQ(first.ed().pen.cursor_col, 1);
-  EXPECT_EQ(first.cell(1, 1).ch, ' ');
-}
-
-TEST(Typing, BackspaceBlanksTheCellUnderTheCursorThenStepsLeft) {
-  Replay r("type abc\nkey Backspace\nkey Backspace\n");
-  // The first Backspace blanks the empty cell after "abc", the second blanks the 'c'.
-  EXPECT_EQ(r.text(10, 40, 43), "ab  ");
-  EXPECT_EQ(r.ed().pen.cursor_col, 41);
-  EXPECT_EQ(r.host().beeps(), 0);
-
-  Replay first("key Home\ntype q\nkey Home\nkey Backspace\nkey Backspace\n");
-  EXPECT_EQ(first.cell(1, 1).ch, ' ');
-  EXPECT_EQ(first.ed().pen.cursor_col, 1);
-  EXPECT_EQ(first.host().beeps(), 2);
 }
 
 TEST(Typing, UpAtTheTopOfTheFirstPageDoesNothing) {
