@@ -12,23 +12,6 @@ namespace tessella {
 namespace {
 
 using testing::Replay;
-using testing::ScrCell;
-
-bool ScreenHolds(Replay& r, std::string_view text) {
-  for (int row = 1; row <= r.console().rows(); ++row) {
-    if (r.text(row, 1, r.console().cols()).find(text) != std::string::npos) return true;
-  }
-  return false;
-}
-
-TEST(StartUp, TitlePictureWaitsForAKey) {
-  Replay r("", /*past_title=*/false);
-  EXPECT_EQ(r.status, 0);
-  EXPECT_TRUE(ScreenHolds(r, "Creates Text Screens and Generates the Code to run them in your PBCC, PBdos,"));
-  EXPECT_TRUE(ScreenHolds(r, "Runs in a terminal"));
-  EXPECT_TRUE(ScreenHolds(r, "Tessella"));
-  EXPECT_FALSE(r.console().cursor_visible());  // no cursor on the picture's corner
-}
 
 TEST(StartUp, WorkScreenToolbarAndLiveFields) {
   Replay r("");
@@ -81,37 +64,6 @@ TEST(StartUp, DumpFilesDescribeTheDisplayedPage) {
   EXPECT_NE(state.find("beeps=0\n"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(r.dumps / "first.clip"));
   EXPECT_TRUE(std::filesystem::exists(r.dumps / "final.state"));
-}
-
-TEST(ChoosingAnArea, OutlineFollowsTheMouseWithThickSides) {
-  Replay r("click 5 10\nmove 8 20\ndump wide\nmove 7 11\ndump narrow\nmove 4 20\ndump above\n",
-           true, "outline");
-  const std::string wide = r.dump("wide", ".scr");
-  auto marked = [](const std::string& scr, int row, int col) {
-    return ScrCell(scr, 90, row, col).second == 0x0E;
-  };
-  for (int c = 10; c <= 20; ++c) {
-    EXPECT_TRUE(marked(wide, 5, c)) << c;
-    EXPECT_TRUE(marked(wide, 8, c)) << c;
-  }
-  for (int row = 5; row <= 8; ++row) {
-    EXPECT_TRUE(marked(wide, row, 10));
-    EXPECT_TRUE(marked(wide, row, 11));
-    EXPECT_TRUE(marked(wide, row, 19));
-    EXPECT_TRUE(marked(wide, row, 20));
-  }
-  EXPECT_FALSE(marked(wide, 6, 12));
-  EXPECT_FALSE(marked(wide, 6, 18));
-  EXPECT_FALSE(marked(wide, 9, 10));
-  EXPECT_FALSE(marked(wide, 5, 21));
-  // Two columns wide: single sides.
-  const std::string narrow = r.dump("narrow", ".scr");
-  EXPECT_TRUE(marked(narrow, 6, 10));
-  EXPECT_TRUE(marked(narrow, 6, 11));
-  EXPECT_FALSE(marked(narrow, 5, 12));
-  // One row above the first corner: nothing is drawn.
-  const std::string above = r.dump("above", ".scr");
-  for (size_t i = 1; i < above.size(); i += 2) ASSERT_NE(static_cast<unsigned char>(above[i]), 0x0E);
 }
 
 TEST(ChoosingAnArea, ToolbarClickConfirmsAndLeavesNoTrace) {
@@ -188,20 +140,6 @@ TEST(Toolbar, TableOrderDecidesSharedColumns) {
   EXPECT_EQ(FindToolbarEntry(ToolbarButton::kLeft, 53), nullptr);
   EXPECT_EQ(FindToolbarEntry(ToolbarButton::kLeft, 90)->keynumber, keys::kAltK);
   EXPECT_EQ(FindToolbarEntry(ToolbarButton::kRight, 5), nullptr);
-}
-
-TEST(Toolbar, RightClickOnTheGlyphsStepsTheStyle) {
-  Replay r("rclick 35 44\nrclick 35 46\n");
-  EXPECT_EQ(r.ed().lines.style, 2);
-  EXPECT_EQ(r.text(35, 43, 44), "\xC7\xB6");
-  Replay all("rclick 35 43\nrclick 35 43\nrclick 35 43\nrclick 35 43\nrclick 35 43\n");
-  EXPECT_EQ(all.text(35, 43, 44), "\xCC\xB9");
-}
-
-TEST(Toolbar, RightClickOnTheColoursStepsThemDownWithWrap) {
-  Replay r("rclick 35 50\nrclick 35 50\nrclick 35 55\n");
-  EXPECT_EQ(r.ed().pen.txcolor, 15);  // 1, 0, then round to 15
-  EXPECT_EQ(r.ed().pen.bgcolor, 14);
 }
 
 TEST(PageMoves, PgDnStopsAtPageOneThousand) {
