@@ -17,16 +17,6 @@ std::string Resize(const std::string& rows, const std::string& cols) {
   return "key Alt-Z\ntype " + rows + "\nkey Enter\ntype " + cols + "\nkey Enter\n";
 }
 
-TEST(ConsoleSize, TheBoxTakesTheNumbersInYellowOnRed) {
-  Replay r("key Alt-Z\ntype 2x\nkey Backspace\ntype 4\ndump rows\n", true, "size-box");
-  const std::string txt = r.dump("rows", ".txt");
-  EXPECT_NE(txt.find("Default screen size is 34 Rows and 90 Columns."), std::string::npos);
-  EXPECT_NE(txt.find("Enter Columns"), std::string::npos);
-  const std::string scr = r.dump("rows", ".scr");
-  EXPECT_EQ(testing::ScrCell(scr, 90, 13, 46), std::make_pair(int('2'), Attribute(14, 4)));
-  EXPECT_EQ(testing::ScrCell(scr, 90, 13, 47), std::make_pair(int('4'), Attribute(14, 4)));
-}
-
 TEST(ConsoleSize, TheRowsEnteredAreWorkRowsAndTheWorkScreenComesBack) {
   Replay r("key Home\ntype top left\nkey End\nkey Backspace\ntype !\n"
            "key PgDn\nkey PgUp\nclick 3 1\nclick 3 1\ntype kept\n" + Resize("24", "80"));
@@ -92,14 +82,6 @@ TEST(ConsoleSize, PageCountersFollowTheNewHeight) {
   EXPECT_EQ(doc.page_number, 4);
   EXPECT_EQ(doc.last_page_index, 5);
   EXPECT_EQ(r.text(18, 62, 66), "Page5");
-}
-
-TEST(ConsoleSize, AConsoleTooNarrowForTheFieldsCanStillBeResetInFull) {
-  // 40 columns end before the number fields: what is typed is not shown but counts.
-  Replay r(Resize("5", "40") + Resize("34", "90"));
-  EXPECT_EQ(r.console().rows(), 35);
-  EXPECT_EQ(r.console().cols(), 90);
-  EXPECT_EQ(r.host().beeps(), 0);
 }
 
 TEST(ConsoleSize, SizesThatCannotBeTakenLeaveEverythingAsItWas) {

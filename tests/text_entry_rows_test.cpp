@@ -38,18 +38,6 @@ TEST(Enter, OnTheLastWorkRowScrollsAndKeepsTheUndoList) {
   EXPECT_EQ(ed.undo.undo_count(), 1);
 }
 
-TEST(Margin, EnterReturnsToTheMarginColumnUntilMarginOff) {
-  // Alt-M at column 9: the margin is the column after it, and the cursor moves there.
-  Replay r("click 4 9\nclick 4 9\nkey Alt-M\ntype abc\nkey Enter\n");
-  EXPECT_EQ(r.ed().pen.left_margin, 10);
-  EXPECT_EQ(r.text(4, 10, 12), "abc");
-  EXPECT_EQ(r.ed().pen.cursor_row, 5);
-  EXPECT_EQ(r.ed().pen.cursor_col, 10);
-
-  Replay off("click 4 9\nclick 4 9\nkey Alt-M\nkey Alt-N\ntype abc\nkey Enter\n");
-  EXPECT_EQ(off.ed().pen.cursor_col, 1);
-}
-
 TEST(Margin, ChosenFromTheMenuTheCursorStaysWhereItWas) {
   Replay r("");
   auto& ed = r.ed();

@@ -50,36 +50,5 @@ TEST(UndoCommand, TwentyTwoUndosRestoreAtMost21Pictures) {
   EXPECT_EQ(r.ed().undo.undo_count(), 0);
 }
 
-TEST(UndoCommand, PictureFromBeforeAResizeIsCutToTheSmallerConsole) {
-  Replay r("type X\nkey Enter\ntype Y\nkey Alt-Z\ntype 24\nkey Enter\ntype 80\nkey Enter\n"
-           "key Alt-U\n");
-  ASSERT_EQ(r.console().rows(), 25);
-  ASSERT_EQ(r.console().cols(), 80);
-  EXPECT_EQ(r.cell(10, 40).ch, 'X');
-  EXPECT_EQ(r.cell(11, 1).ch, ' ');
-  EXPECT_EQ(r.text(25, 1, 5), " Copy");
-
-  // And redo brings back the picture that was on the smaller console.
-  Replay redo("type X\nkey Enter\ntype Y\nkey Alt-Z\ntype 24\nkey Enter\ntype 80\nkey Enter\n"
-              "key Alt-U\nkey Alt-V\n");
-  EXPECT_EQ(redo.cell(11, 1).ch, 'Y');
-}
-
-TEST(UndoCommand, PictureFromBeforeAResizeIsPaddedOnALargerConsole) {
-  // After the resize, typing on the last cell scrolls (which keeps the lists): the 'Q'
-  // ends on row 48, outside the old picture.
-  Replay r("type X\nkey Enter\nkey Alt-Z\ntype 49\nkey Enter\ntype 100\nkey Enter\n"
-           "key End\ntype Q\nkey Alt-U\n");
-  ASSERT_EQ(r.console().rows(), 50);
-  ASSERT_EQ(r.console().cols(), 100);
-  EXPECT_EQ(r.cell(10, 40).ch, 'X');
-  // The page comes back from the document: a row the old picture did not reach shows
-  // as the document holds it, a blank row of the new width.
-  EXPECT_EQ(r.cell(48, 100).ch, ' ');
-  EXPECT_EQ(r.cell(48, 100).attr, 249);
-  EXPECT_EQ(r.text(35, 1, 6), "      ");  // the old toolbar line is not left in the work rows
-  EXPECT_EQ(r.text(50, 1, 5), " Copy");
-}
-
 }  // namespace
 }  // namespace tessella
