@@ -107,19 +107,5 @@ TEST(MainLoop, ErrorTrapAbandonsTheCommandAndGoesOn) {
   EXPECT_GE(host->slept_ms, 3000);
 }
 
-TEST(MainLoop, MiddleClickWritesNothing) {
-  Replay r("mclick 10 40\n");
-  EXPECT_EQ(r.cell(10, 40).ch, ' ');
-  EXPECT_EQ(r.ed().pen.cursor_col, 40);
-}
-
-TEST(MainLoop, ScanCodes92And93DoNothing) {
-  // Their key numbers are negative (CVI reads the two bytes as a signed number).
-  Replay r("scan 0x92\nscan 0x93\n");
-  EXPECT_EQ(r.cell(10, 40).ch, ' ');
-  EXPECT_EQ(r.cell(10, 41).ch, ' ');
-  EXPECT_EQ(r.ed().pen.cursor_col, 40);
-}
-
 }  // namespace
 }  // namespace tessella
