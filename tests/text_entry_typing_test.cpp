@@ -16,20 +16,6 @@ using testing::Replay;
 
 constexpr int kDefaultAttr = Attribute(1, 15);
 
-TEST(Typing, LastCellOfTheWorkScreenScrollsOneRowThroughTheDocument) {
-  Replay r("key Home\ntype TOP\nclick 2 1\nclick 2 1\ntype SECOND\nkey End\ntype Z\n");
-  const auto& ed = r.ed();
-  EXPECT_EQ(ed.pen.cursor_row, 34);
-  EXPECT_EQ(ed.pen.cursor_col, 1);
-  EXPECT_EQ(ed.doc.store.current, 1);
-  EXPECT_EQ(r.text(1, 1, 6), "SECOND");  // the top row has left the page...
-  EXPECT_EQ(ed.doc.store.row(0)[0], 'T');  // ...into the row store
-  EXPECT_EQ(ed.doc.store.row(0)[8], 'P');
-  EXPECT_EQ(r.cell(33, 90).ch, 'Z');  // the typed cell moved up with its row
-  EXPECT_EQ(r.text(34, 1, 90), std::string(90, ' '));
-  EXPECT_EQ(r.text(35, 1, 41), " Copy Paste Cut Color Edit Mouse ColChart");
-}
-
 TEST(Typing, KeysWithoutACharacterWriteTheirTwoBytesAndTabWritesNothing) {
   Replay r("key Ins\n");
   EXPECT_EQ(r.cell(10, 40).ch, 0);
