@@ -39,6 +39,15 @@ std::string TitleOf(const std::string& path) {
   return title;
 }
 
+// How many rows of the range a picture takes: up to the last one drawn on. The
+// document's blank rows at the end (the paper under a picture that was opened, or the
+// page after it that the commit brings in) are no part of the art.
+int PictureRows(const core::Editor& ed, PageRange range) {
+  int rows = range.pages * (ed.rows() - 1);
+  while (rows > 1 && ed.doc.store.row(range.first_row + rows - 1).empty()) --rows;
+  return rows;
+}
+
 }  // namespace
 
 LoadOutcome LoadArt(core::Editor& ed, const std::string& path, const ArtFormat& format) {
@@ -65,6 +74,7 @@ bool SaveArt(core::Editor& ed, const std::string& path, const ArtFormat& format,
   ArtDocument art;
   art.cells = console::ScreenImage::FromPairs(EncodeBny(DocumentRows(ed), *range, ConsolePage(ed)),
                                               ed.cols());
+  art = SliceRows(art, 1, PictureRows(ed, *range));
   art.sauce = SplitSauce(ed.files_memory.art_sauce).sauce;
   if (!art.sauce) {
     Sauce fresh;
