@@ -260,9 +260,20 @@ TEST(ArtReaders, CapsHoldAgainstHugeSizes) {
   EXPECT_TRUE(clipped.clipped);
   EXPECT_THROW(ReadBin("ABCD", 600), ArtError);
   using namespace std::string_literals;
-  const ArtDocument tall = ReadXBin("XBIN\x1a\xf4\x01\xff\xff\x10\x04"s);  // 500 x 65535
+  // 500 x 65535: the data (runs of 64 cells) fills more rows than the caps allow.
+  const std::string header = "XBIN\x1a\xf4\x01\xff\xff\x10\x04"s;
+  std::string runs;
+  for (int n = 0; n < kMaxArtCells / 64 + 64; ++n) runs += "\xff" "A\x1f";
+  const ArtDocument tall = ReadXBin(header + runs);
   EXPECT_TRUE(tall.clipped);
   EXPECT_EQ(tall.cells.height(), MaxArtRows(500));
+  // The header alone promises as much, but the picture is only as tall as its data.
+  EXPECT_THROW(ReadXBin(header), ArtError);
+  const ArtDocument short_data = ReadXBin(header + runs.substr(0, 3 * 10));  // 640 cells
+  EXPECT_EQ(short_data.cells.height(), 2);
+  EXPECT_EQ(short_data.cells.ch(2, 140), 'A');
+  EXPECT_EQ(short_data.cells.ch(2, 141), ' ');
+  EXPECT_FALSE(short_data.clipped);
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 #include <iterator>
 
 #include "area_bench.h"
+#include "art_samples.h"
+#include "files/art_formats.h"
+#include "files/art_xbin.h"
 #include "files/file_commands.h"
 #include "files/sauce_record.h"
 #include "ui/catalogue.h"
@@ -105,7 +108,7 @@ TEST(SaveCommand, ArtKeepsItsSauceRecordAndTitle) {
   EXPECT_EQ(sauce->title, "Logo");
   EXPECT_EQ(sauce->font, "IBM VGA");
   EXPECT_EQ(sauce->tinfo1, 90);
-  EXPECT_EQ(sauce->tinfo2, 68);  // two pages: the commit counts the page after this one
+  EXPECT_EQ(sauce->tinfo2, 34);  // the page after it, which the commit counts, is blank
   EXPECT_TRUE(sauce->ice_colours());
 
   FileBench fresh;
@@ -118,6 +121,36 @@ TEST(SaveCommand, ArtKeepsItsSauceRecordAndTitle) {
   fresh.Save("type Other.xb\nkey Enter\n", true);  // the record read is kept, title and all
   EXPECT_EQ(SplitSauce(fresh.File("Other.xb")).sauce->title, "Logo");
   EXPECT_EQ(ArtTitle(fresh.ed), "Logo");
+}
+
+// Real art opened and saved straight back: the file holds the same picture, no taller,
+// whatever blank pages the document holds under it.
+TEST(SaveCommand, ArtOpenedAndSavedBackIsTheSamePicture) {
+  ArtDocument xbin;  // an XBin file with a palette and a 512-glyph font of its own
+  xbin.cells = testing::SamplePicture(80, 20);
+  xbin.look.palette = std::string(48, '\x2A');
+  xbin.look.font = std::string(512 * 8, '\x3C');
+  xbin.look.font_height = 8;
+  xbin.look.wide_font = true;
+  const std::pair<const char*, std::string> cases[] = {
+      {"bass.ans", testing::ArtData("ans/bass.ans")},
+      {"ny2008-intro.ans", testing::ArtData("ans/ny2008-intro.ans")},
+      {"waiting.bin", testing::ArtData("bin/waiting.bin")},
+      {"endoom.bin", testing::ArtData("bin/endoom.lmp")},
+      {"own.xb", WriteXBin(xbin)},
+  };
+  for (const auto& [name, bytes] : cases) {
+    SCOPED_TRACE(name);
+    const ArtFormat& format = *FindArtFormat(name);
+    FileBench b;
+    b.File(name) = bytes;
+    b.Open(name);
+    b.Save("");
+    const ArtDocument before = format.read(bytes, {});
+    const ArtDocument after = format.read(b.File(name), {});
+    EXPECT_EQ(after.cells, before.cells);
+    EXPECT_EQ(after.look, before.look);
+  }
 }
 
 TEST(OpenCommand, BinaryScreensFillTheDocumentFromThePageOnDisplay) {

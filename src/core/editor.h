@@ -108,6 +108,9 @@ struct FileMemory {
   // record), so that saving it again keeps its title, author and comments; empty when
   // that file had none, or the last file opened was not text art.
   std::string art_sauce;
+  // The palette and font of the XBin file last opened, as an XBin file of one cell, so
+  // that saving it again keeps the look it was drawn for; empty when it had neither.
+  std::string art_look;
 };
 
 // One event of the main loop, as GetEvent returns it: the same as a modal screen's.

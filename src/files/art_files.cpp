@@ -3,6 +3,7 @@
 
 #include "console/screen_image.h"
 #include "files/art_ansi.h"
+#include "files/art_xbin.h"
 #include "files/file_document.h"
 #include "files/file_names.h"
 #include "files/screen_files.h"
@@ -39,6 +40,25 @@ std::string TitleOf(const std::string& path) {
   return title;
 }
 
+// How many rows of the range a picture takes: up to the last one drawn on. The
+// document's blank rows at the end (the paper under a picture that was opened, or the
+// page after it that the commit brings in) are no part of the art.
+int PictureRows(const core::Editor& ed, PageRange range) {
+  int rows = range.pages * (ed.rows() - 1);
+  while (rows > 1 && ed.doc.store.row(range.first_row + rows - 1).empty()) --rows;
+  return rows;
+}
+
+// An XBin file's own palette and font as the editor keeps them between Open and Save:
+// an XBin file of one blank cell; nothing for the VGA look.
+std::string KeptLook(const XBinLook& look) {
+  if (look.palette.empty() && look.font.empty()) return {};
+  ArtDocument holder;
+  holder.cells = console::ScreenImage(1, 1);
+  holder.look = look;
+  return WriteXBin(holder, {.compress = false, .sauce = false});
+}
+
 }  // namespace
 
 LoadOutcome LoadArt(core::Editor& ed, const std::string& path, const ArtFormat& format) {
@@ -53,6 +73,7 @@ LoadOutcome LoadArt(core::Editor& ed, const std::string& path, const ArtFormat& 
   if (width > 0 && width != ed.cols()) ResizeForFile(ed, kRowsForArt, width);
   const bool cut = StoreLoadedRows(ed, RowImages(art.cells, ed.cols()));
   ed.files_memory.art_sauce = art.sauce ? EncodeSauce(*art.sauce) : std::string();
+  ed.files_memory.art_look = KeptLook(art.look);
   if (cut || art.clipped) SayFileWasCut(ed);
   return LoadOutcome::kShown;
 }
@@ -65,7 +86,9 @@ bool SaveArt(core::Editor& ed, const std::string& path, const ArtFormat& format,
   ArtDocument art;
   art.cells = console::ScreenImage::FromPairs(EncodeBny(DocumentRows(ed), *range, ConsolePage(ed)),
                                               ed.cols());
+  art = SliceRows(art, 1, PictureRows(ed, *range));
   art.sauce = SplitSauce(ed.files_memory.art_sauce).sauce;
+  if (!ed.files_memory.art_look.empty()) art.look = ReadXBin(ed.files_memory.art_look).look;
   if (!art.sauce) {
     Sauce fresh;
     fresh.title = TitleOf(path);

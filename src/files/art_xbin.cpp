@@ -144,19 +144,22 @@ ArtDocument ReadXBin(std::string_view file) {
     data.remove_prefix(bytes);
   }
 
-  const int rows = std::min(height, MaxArtRows(width));
-  doc.clipped = rows < height;
-  const std::size_t cells = static_cast<std::size_t>(width) * static_cast<std::size_t>(rows);
+  const int most_rows = std::min(height, MaxArtRows(width));
+  const std::size_t row_cells = static_cast<std::size_t>(width);
+  const std::size_t cells = row_cells * static_cast<std::size_t>(most_rows);
   std::string pairs;
   if (flags & kCompressed) {
-    pairs.reserve(cells * 2);
     Decompress(data, cells, pairs);
   } else {
     pairs = data.substr(0, std::min(data.size(), cells * 2));
   }
-  // Cells the file does not reach stay blank.
+  // The picture is as tall as its data reaches, never taller: a header may promise any
+  // size, and a file cut short ends in its last row, the cells it does not reach blank.
   std::size_t filled = pairs.size() & ~std::size_t{1};
-  pairs.resize(cells * 2);
+  if (filled == 0) throw ArtError("the XBin file holds no cells");
+  const std::size_t rows = (filled / 2 + row_cells - 1) / row_cells;
+  pairs.resize(rows * row_cells * 2);
+  doc.clipped = most_rows < height && rows == static_cast<std::size_t>(most_rows);
   for (; filled < pairs.size(); filled += 2) {
     pairs[filled] = ' ';
     pairs[filled + 1] = '\x07';

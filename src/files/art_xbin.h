@@ -9,9 +9,9 @@
 namespace tessella::files {
 
 // Reads an XBin file, compressed or not, keeping its palette and font. A file that
-// ends early leaves the remaining cells blank. Throws ArtError when the header is not
-// an XBin header, the width or font height is out of range, or the palette or font is
-// cut short.
+// ends early gives the rows its data reaches, the rest of its last row blank. Throws
+// ArtError when the header is not an XBin header, the width or font height is out of
+// range, the palette or font is cut short, or no cell follows them.
 ArtDocument ReadXBin(std::string_view file);
 
 struct XBinOptions {

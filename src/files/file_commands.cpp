@@ -130,7 +130,10 @@ LoadOutcome Load(core::Editor& ed, const std::string& path, bool& keeps_name) {
   keeps_name = route.keeps_name;
   const LoadOutcome outcome = route.load(ed, path);
   // A file of another kind leaves no SAUCE record to keep.
-  if (outcome == LoadOutcome::kShown) ed.files_memory.art_sauce.clear();
+  if (outcome == LoadOutcome::kShown) {
+    ed.files_memory.art_sauce.clear();
+    ed.files_memory.art_look.clear();
+  }
   return outcome;
 }
 
