@@ -53,6 +53,7 @@ class FakeHost final : public ports::Host {
     return accept_sizes && ports::ConsoleSizeIsUsable(rows, cols);
   }
   void ReportInternalError(std::string_view what) override { internal_errors.emplace_back(what); }
+  std::string Today() override { return today; }
   void Finish() override {}
 
   std::function<void()> on_wait;   // before a record is handed out
@@ -67,6 +68,7 @@ class FakeHost final : public ports::Host {
   bool accept_sizes = true;
   bool clipboard_fails = false;
   std::optional<std::string> clipboard;
+  std::string today;
 
  private:
   std::deque<console::InputRecord> records_;

@@ -100,6 +100,7 @@ TEST(SaveCommand, EveryFormatOpensAgainInAFreshEditorToTheSameCells) {
 
 TEST(SaveCommand, ArtKeepsItsSauceRecordAndTitle) {
   FileBench saved;
+  saved.host.today = "20261209";
   PaintPrintable(saved);
   saved.Save("type Logo.ans\nkey Enter\n");
   const std::string& bytes = saved.File("Logo.ans");
@@ -107,11 +108,13 @@ TEST(SaveCommand, ArtKeepsItsSauceRecordAndTitle) {
   ASSERT_TRUE(sauce);
   EXPECT_EQ(sauce->title, "Logo");
   EXPECT_EQ(sauce->font, "IBM VGA");
+  EXPECT_EQ(sauce->date, "20261209");
   EXPECT_EQ(sauce->tinfo1, 90);
   EXPECT_EQ(sauce->tinfo2, 34);  // the page after it, which the commit counts, is blank
   EXPECT_TRUE(sauce->ice_colours());
 
   FileBench fresh;
+  fresh.host.today = "20270101";
   fresh.files = saved.files;
   fresh.Open("Logo.ans");
   EXPECT_EQ(fresh.ed.doc.file_name, "Logo.ans");  // Save writes straight back
@@ -120,6 +123,7 @@ TEST(SaveCommand, ArtKeepsItsSauceRecordAndTitle) {
   EXPECT_EQ(SplitSauce(fresh.File("Logo.ans")).sauce->title, "Logo");
   fresh.Save("type Other.xb\nkey Enter\n", true);  // the record read is kept, title and all
   EXPECT_EQ(SplitSauce(fresh.File("Other.xb")).sauce->title, "Logo");
+  EXPECT_EQ(SplitSauce(fresh.File("Other.xb")).sauce->date, "20261209");  // when it was made
   EXPECT_EQ(ArtTitle(fresh.ed), "Logo");
 }
 

@@ -1,26 +1,13 @@
 #include "app/convert_command.h"
 
-#include <chrono>
-#include <cstdio>
-#include <ctime>
 #include <iostream>
 
 #include "app/art_command_line.h"
 #include "files/art_ansi.h"
+#include "platform/calendar.h"
 
 namespace tessella::app {
 namespace {
-
-// Today as SAUCE writes dates: CCYYMMDD.
-std::string Today() {
-  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d%02d%02d", (local.tm_year + 1900) % 10000,
-                (local.tm_mon + 1) % 100, local.tm_mday % 100);
-  return text;
-}
 
 // A picture read without a SAUCE record gets one titled after the file it goes to.
 void GiveSauce(files::ArtDocument& doc, const std::string& out_path) {
@@ -29,7 +16,7 @@ void GiveSauce(files::ArtDocument& doc, const std::string& out_path) {
   if (const std::size_t dot = title.find_last_of('.'); dot != std::string::npos && dot > 0) title.resize(dot);
   files::Sauce sauce;
   sauce.title = title;
-  sauce.date = Today();
+  sauce.date = platform::LocalDate();
   sauce.flags = files::kSauceEightPixels;
   doc.sauce = sauce;
 }

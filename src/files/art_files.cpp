@@ -96,6 +96,8 @@ bool SaveArt(core::Editor& ed, const std::string& path, const ArtFormat& format,
     fresh.font = kSauceVgaFont;
     art.sauce = fresh;
   }
+  // A kept record keeps the date the art was made; one without gets the save's.
+  if (art.sauce->date.empty()) art.sauce->date = ed.host.Today();
   std::string bytes;
   try {
     bytes = format.write(art);

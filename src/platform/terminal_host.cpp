@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "platform/calendar.h"
 #include "platform/clipboard_desktop.h"
 #include "platform/console_fit.h"
 #include "platform/clipboard_file.h"
@@ -288,5 +289,7 @@ ports::ConsoleSize TerminalHost::FitSize(int rows, int cols) {
   return {std::clamp(std::min(rows, renderer_.terminal_rows()), ports::kMinConsoleRows, ports::kMaxConsoleRows),
           std::clamp(std::min(cols, renderer_.terminal_cols()), ports::kMinConsoleCols, ports::kMaxConsoleCols)};
 }
+
+std::string TerminalHost::Today() { return LocalDate(); }
 
 }  // namespace tessella::platform

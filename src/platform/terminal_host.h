@@ -43,6 +43,7 @@ class TerminalHost final : public ports::Host {
   void SetMouseTracking(bool on) override;
   bool RequestSize(int rows, int cols) override;
   ports::ConsoleSize FitSize(int rows, int cols) override;
+  std::string Today() override;
   void Finish() override;
 
 

@@ -72,6 +72,9 @@ class Host : public console::InputSource {
   // world's): the main loop abandons the command and goes on, and replay reports it so
   // an automated run notices.
   virtual void ReportInternalError(std::string_view /*what*/) {}
+  // Today's date as CCYYMMDD, for the records saved files carry; empty where the front
+  // end keeps no calendar (replay's clock takes no time, so its runs stay repeatable).
+  virtual std::string Today() { return {}; }
   // Called once when the session ends (File, Exit, end of script).
   virtual void Finish() = 0;
 };
