@@ -12,9 +12,7 @@
 #include <malloc.h>
 #include <unistd.h>
 
-#include <deque>
 #include <filesystem>
-#include <map>
 #include <string>
 
 #include "console/console.h"
@@ -22,6 +20,7 @@
 #include "core/editor.h"
 #include "files/file_commands.h"
 #include "platform/disk_file_system.h"
+#include "script_rig.h"
 
 namespace {
 
@@ -30,45 +29,8 @@ using namespace tessella;
 constexpr int kPages = 1000;
 constexpr int kRows = kPages * 34;
 
-// Types what it is given, then ends the session when asked for more.
-class KeyHost final : public ports::Host {
- public:
-  void Type(const std::string& text) {
-    for (char c : text) keys_.push_back(console::KeyRecord{static_cast<std::uint8_t>(c), 0, false});
-    keys_.push_back(console::KeyRecord{13, 0x1C, false});
-  }
-  std::optional<console::InputRecord> Poll() override { return Wait(); }
-  console::InputRecord Wait() override {
-    if (keys_.empty()) throw ports::SessionEnd{0};
-    const console::InputRecord next = keys_.front();
-    keys_.pop_front();
-    return next;
-  }
-  void Sleep(int) override {}
-  void Beep() override {}
-  void SetClipboard(std::string_view) override {}
-  void SetMouseTracking(bool) override {}
-  bool RequestSize(int rows, int cols) override { return ports::ConsoleSizeIsUsable(rows, cols); }
-  void Finish() override {}
-
- private:
-  std::deque<console::InputRecord> keys_;
-};
-
-class MemoryFiles final : public ports::FileSystem {
- public:
-  std::map<std::string, std::string> files;
-  std::string Read(const std::string& path) override { return files.at(path); }
-  void Write(const std::string& path, std::string_view bytes) override { files[path] = bytes; }
-  bool Exists(const std::string& path) override { return files.count(path) > 0; }
-  bool IsFolder(const std::string& path) override { return path == "/bench"; }
-  std::vector<ports::FolderEntry> List(const std::string&) override {
-    std::vector<ports::FolderEntry> out;
-    for (const auto& [path, bytes] : files) out.push_back({path.substr(7), false});
-    return out;
-  }
-  std::string CurrentFolder() override { return "/bench"; }
-};
+using bench::MemoryFiles;
+using bench::ScriptHost;
 
 std::string FileBytes(size_t cell_bytes) {
   std::string bytes(static_cast<size_t>(kRows) * 90 * cell_bytes, '\0');
@@ -83,7 +45,7 @@ struct Rig {
     ed.doc.store.Blank(90);
   }
   console::Console console;
-  KeyHost host;
+  ScriptHost host;
   console::Input input{host};
   core::Editor ed;
 

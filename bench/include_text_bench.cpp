@@ -7,11 +7,8 @@
 #include <malloc.h>
 #include <unistd.h>
 
-#include <deque>
 #include <filesystem>
-#include <map>
 #include <string>
-#include <variant>
 
 #include "console/console.h"
 #include "console/input.h"
@@ -19,7 +16,7 @@
 #include "files/file_commands.h"
 #include "files/include_file.h"
 #include "platform/disk_file_system.h"
-#include "platform/replay_script.h"
+#include "script_rig.h"
 
 namespace {
 
@@ -27,45 +24,8 @@ using namespace tessella;
 
 constexpr int kScreens = 200;
 
-// Hands out the input records of replay script lines, then ends the session.
-class ScriptHost final : public ports::Host {
- public:
-  void Queue(std::string_view script) {
-    for (const auto& line : platform::ParseScript(script))
-      if (const auto* record = std::get_if<console::InputRecord>(&line.item)) records_.push_back(*record);
-  }
-  std::optional<console::InputRecord> Poll() override { return Wait(); }
-  console::InputRecord Wait() override {
-    if (records_.empty()) throw ports::SessionEnd{0};
-    const console::InputRecord next = records_.front();
-    records_.pop_front();
-    return next;
-  }
-  void Sleep(int) override {}
-  void Beep() override {}
-  void SetClipboard(std::string_view) override {}
-  void SetMouseTracking(bool) override {}
-  bool RequestSize(int rows, int cols) override { return ports::ConsoleSizeIsUsable(rows, cols); }
-  void Finish() override {}
-
- private:
-  std::deque<console::InputRecord> records_;
-};
-
-class MemoryFiles final : public ports::FileSystem {
- public:
-  std::map<std::string, std::string> files;
-  std::string Read(const std::string& path) override { return files.at(path); }
-  void Write(const std::string& path, std::string_view bytes) override { files[path] = bytes; }
-  bool Exists(const std::string& path) override { return files.count(path) > 0; }
-  bool IsFolder(const std::string& path) override { return path == "/bench"; }
-  std::vector<ports::FolderEntry> List(const std::string&) override {
-    std::vector<ports::FolderEntry> out;
-    for (const auto& [path, bytes] : files) out.push_back({path.substr(7), false});
-    return out;
-  }
-  std::string CurrentFolder() override { return "/bench"; }
-};
+using bench::MemoryFiles;
+using bench::ScriptHost;
 
 struct Rig {
   explicit Rig(ports::FileSystem& fs) : ed(console, input, host, fs) {
