@@ -46,6 +46,13 @@ InputRecord NoChar(std::uint8_t scan) { return KeyRecord{0, scan, false}; }
 InputRecord Mouse(int row, int col, std::uint8_t buttons, MouseEvent e) {
   return MouseRecord{row, col, buttons, e};
 }
+// A button going down or up at (row, col), buttons as bits: 1 left, 2 right, 4 middle.
+InputRecord Press(int row, int col, std::uint8_t buttons) {
+  return Mouse(row, col, buttons, MouseEvent::kButtonDown);
+}
+InputRecord Release(int row, int col, std::uint8_t buttons) {
+  return Mouse(row, col, buttons, MouseEvent::kButtonUp);
+}
 
 // The key string the program makes of a single decoded key.
 std::string KeyString(std::string_view bytes) {
@@ -256,37 +263,33 @@ TEST(TerminalInputDecoder, NoiseNeverHoldsBackTheNextKey) {
 TEST(TerminalInputDecoder, MouseReportsGiveButtonsMotionAndTheCell) {
   ExpectDecodes({
       // SGR reports: press (M) and release (m) of left, right and middle.
-      {"\x1b[<0;10;5M", {Mouse(5, 10, 1, MouseEvent::kButtonDown)}},
-      {"\x1b[<2;11;6M", {Mouse(6, 11, 2, MouseEvent::kButtonDown)}},
-      {"\x1b[<1;12;7M", {Mouse(7, 12, 4, MouseEvent::kButtonDown)}},
-      {"\x1b[<0;10;5m", {Mouse(5, 10, 1, MouseEvent::kButtonUp)}},
-      {"\x1b[<2;10;5m", {Mouse(5, 10, 2, MouseEvent::kButtonUp)}},
+      {"\x1b[<0;10;5M", {Press(5, 10, 1)}}, {"\x1b[<2;11;6M", {Press(6, 11, 2)}},
+      {"\x1b[<1;12;7M", {Press(7, 12, 4)}}, {"\x1b[<0;10;5m", {Release(5, 10, 1)}},
+      {"\x1b[<2;10;5m", {Release(5, 10, 2)}},
       // Columns past 223 only fit the SGR form.
-      {"\x1b[<0;300;40M", {Mouse(40, 300, 1, MouseEvent::kButtonDown)}},
+      {"\x1b[<0;300;40M", {Press(40, 300, 1)}},
       // Modifiers held with the click do not change the button.
-      {"\x1b[<16;3;4M", {Mouse(4, 3, 1, MouseEvent::kButtonDown)}},
+      {"\x1b[<16;3;4M", {Press(4, 3, 1)}},
       // The wheel and buttons 8-11 (back, forward) are no buttons of the program's.
       {"\x1b[<64;3;4M\x1b[<65;3;4M\x1b[<128;3;4M\x1b[<129;3;4m\x1b[M\xa0$$", {}},
       // A position no terminal has is noise.
-      {"\x1b[<0;10000;4M\x1b[<0;9999;4M", {Mouse(4, 9999, 1, MouseEvent::kButtonDown)}},
+      {"\x1b[<0;10000;4M\x1b[<0;9999;4M", {Press(4, 9999, 1)}},
       // Motion with and without a button held.
       {"\x1b[<35;20;8M", {Mouse(8, 20, 0, MouseEvent::kMoved)}},
       {"\x1b[<32;21;8M", {Mouse(8, 21, 0, MouseEvent::kMoved)}},
       // The original form, ESC [ M b x y with 32 added to each: left press at column 10,
       // row 5, then release.
-      {"\x1b[M *%\x1b[M#*%",
-       {Mouse(5, 10, 1, MouseEvent::kButtonDown), Mouse(5, 10, 0, MouseEvent::kButtonUp)}},
+      {"\x1b[M *%\x1b[M#*%", {Press(5, 10, 1), Release(5, 10, 0)}},
   });
 }
 
 TEST(TerminalInputDecoder, ClicksBeyondTheConsoleAreDroppedAndMotionHeldToItsEdge) {
   // A 40 x 100 terminal showing a 35 x 90 console: below the toolbar line and right of
   // the last column there is no console cell to click.
-  EXPECT_EQ(FitToConsole(Mouse(38, 50, 1, MouseEvent::kButtonDown), 35, 90), std::nullopt);
+  EXPECT_EQ(FitToConsole(Press(38, 50, 1), 35, 90), std::nullopt);
   EXPECT_EQ(FitToConsole(Mouse(10, 95, 2, MouseEvent::kDoubleClick), 35, 90), std::nullopt);
-  EXPECT_EQ(FitToConsole(Mouse(36, 91, 1, MouseEvent::kButtonUp), 35, 90), std::nullopt);
-  EXPECT_EQ(FitToConsole(Mouse(35, 90, 1, MouseEvent::kButtonDown), 35, 90),
-            Mouse(35, 90, 1, MouseEvent::kButtonDown));
+  EXPECT_EQ(FitToConsole(Release(36, 91, 1), 35, 90), std::nullopt);
+  EXPECT_EQ(FitToConsole(Press(35, 90, 1), 35, 90), Press(35, 90, 1));
   EXPECT_EQ(FitToConsole(Mouse(39, 97, 0, MouseEvent::kMoved), 35, 90),
             Mouse(35, 90, 0, MouseEvent::kMoved));
   EXPECT_EQ(FitToConsole(Key(13, 0x1C), 35, 90), Key(13, 0x1C));
@@ -298,12 +301,9 @@ TEST(TerminalInputDecoder, DoubleClickIsSecondPressOfSameButtonOnSameCellInTime)
   d.Feed(left, 1000);
   d.Feed(left, 1000 + TerminalInputDecoder::kDoubleClickTime);
   d.Feed(left, 1100 + TerminalInputDecoder::kDoubleClickTime);  // third press: new pair
-  EXPECT_EQ(Drain(d), (std::vector{Mouse(5, 10, 1, MouseEvent::kButtonDown),
-                                   Mouse(5, 10, 1, MouseEvent::kButtonUp),
-                                   Mouse(5, 10, 1, MouseEvent::kDoubleClick),
-                                   Mouse(5, 10, 1, MouseEvent::kButtonUp),
-                                   Mouse(5, 10, 1, MouseEvent::kButtonDown),
-                                   Mouse(5, 10, 1, MouseEvent::kButtonUp)}));
+  EXPECT_EQ(Drain(d), (std::vector{Press(5, 10, 1), Release(5, 10, 1),
+                                   Mouse(5, 10, 1, MouseEvent::kDoubleClick), Release(5, 10, 1),
+                                   Press(5, 10, 1), Release(5, 10, 1)}));
 
   auto second_press = [&](std::string_view first, std::string_view second, Millis gap) {
     TerminalInputDecoder t;
