@@ -2,6 +2,8 @@
 // area is chosen with two clicks and confirmed by the toolbar button or a key.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "area_bench.h"
 #include "areas/area_commands.h"
 
@@ -55,6 +57,21 @@ bool IsPattern(const AreaBench& b, int row, int col) {
   return c.ch == PatternChar(row, col) && c.attr == PatternAttr(row, col);
 }
 
+// The editor's state in pairs and fours, so one check names every part of it.
+using Pair = std::array<int, 2>;
+using Quad = std::array<int, 4>;
+Quad AreaOf(const AreaBench& b) {
+  const auto& a = b.ed.selection.area;
+  return {a.r1, a.c1, a.r2, a.c2};
+}
+Pair CursorOf(const AreaBench& b) { return {b.ed.pen.cursor_row, b.ed.pen.cursor_col}; }
+Pair FlagsOf(const AreaBench& b) {
+  return {b.ed.selection.flag_first, b.ed.selection.flag_last};
+}
+Pair BufferSizeOf(const AreaBench& b) {
+  return {b.ed.selection.buffer.width, b.ed.selection.buffer.height};
+}
+
 TEST(AreaCopy, OneRowAreaFillsTheBufferAndConsumesTheSelection) {
   AreaBench b;
   b.PaintPattern();
@@ -64,16 +81,13 @@ TEST(AreaCopy, OneRowAreaFillsTheBufferAndConsumesTheSelection) {
   b.Run(Corners(5, 10, 5, 20) + kCopyButton);
 
   EXPECT_EQ(b.ed.selection.buffer.image, expected);
-  EXPECT_EQ(b.ed.selection.buffer.width, 11);
-  EXPECT_EQ(b.ed.selection.buffer.height, 1);
+  EXPECT_EQ(BufferSizeOf(b), (Pair{11, 1}));
   EXPECT_EQ(b.host.slept_ms, 500) << "the area flashes";
   EXPECT_EQ(b.screens.at_pause.size(), 1u);
   EXPECT_EQ(b.host.beeps, 0);
   EXPECT_EQ(FirstDifference(b.WorkScreen(), work), "same");
-  EXPECT_EQ(b.ed.pen.cursor_row, 5);
-  EXPECT_EQ(b.ed.pen.cursor_col, 10);
-  EXPECT_EQ(b.ed.selection.flag_first, 0);
-  EXPECT_EQ(b.ed.selection.flag_last, 0);
+  EXPECT_EQ(CursorOf(b), (Pair{5, 10}));
+  EXPECT_EQ(FlagsOf(b), (Pair{0, 0}));
   EXPECT_EQ(b.ed.lines.pending, 0);
   EXPECT_EQ(b.console.color(), console::Attribute(1, 15));
 }
@@ -85,10 +99,7 @@ TEST(AreaCopy, ThenPasteAtTheSamePlaceChangesNothing) {
   b.Run(Corners(5, 10, 8, 20) + kCopyButton + kPasteButton + "key F10\n");
 
   EXPECT_EQ(FirstDifference(b.WorkScreen(), work), "same");
-  EXPECT_EQ(b.ed.selection.area.r1, 5);
-  EXPECT_EQ(b.ed.selection.area.c1, 10);
-  EXPECT_EQ(b.ed.selection.area.r2, 8);
-  EXPECT_EQ(b.ed.selection.area.c2, 20);
+  EXPECT_EQ(AreaOf(b), (Quad{5, 10, 8, 20}));
 }
 
 TEST(AreaPaste, NearTheRightEdgeOnlyTheColumnsInsideAppear) {
@@ -106,12 +117,8 @@ TEST(AreaPaste, NearTheRightEdgeOnlyTheColumnsInsideAppear) {
     for (int col = 1; col <= 6; ++col) EXPECT_TRUE(IsPattern(b, row + 1, col)) << row + 1 << "," << col;
   }
   // The corners become the pasted rectangle; cursor, flags and buffer stay.
-  EXPECT_EQ(b.ed.selection.area.r1, 20);
-  EXPECT_EQ(b.ed.selection.area.c1, 85);
-  EXPECT_EQ(b.ed.selection.area.r2, 23);
-  EXPECT_EQ(b.ed.selection.area.c2, 95);
-  EXPECT_EQ(b.ed.pen.cursor_row, 20);
-  EXPECT_EQ(b.ed.pen.cursor_col, 85);
+  EXPECT_EQ(AreaOf(b), (Quad{20, 85, 23, 95}));
+  EXPECT_EQ(CursorOf(b), (Pair{20, 85}));
   EXPECT_EQ(b.ed.selection.flag_first, 0);
   EXPECT_EQ(b.ed.selection.buffer.width, 11);
 }
@@ -122,10 +129,7 @@ TEST(AreaPaste, EmptyBufferWritesNothingAndLeavesAnEmptyRectangle) {
   const std::string work = b.WorkScreen();
   b.Run("key F10\n");
   EXPECT_EQ(FirstDifference(b.WorkScreen(), work), "same");
-  EXPECT_EQ(b.ed.selection.area.r1, 10);
-  EXPECT_EQ(b.ed.selection.area.c1, 40);
-  EXPECT_EQ(b.ed.selection.area.r2, 9);
-  EXPECT_EQ(b.ed.selection.area.c2, 39);
+  EXPECT_EQ(AreaOf(b), (Quad{10, 40, 9, 39}));
 }
 
 TEST(AreaPaste, StoredHeightBeyondTheImageWritesOnlyTheRowsItHolds) {
@@ -165,13 +169,10 @@ TEST(AreaCut, BlanksWithTheSecondCornersBackgroundAndKeepsTheAreaBefore) {
   EXPECT_TRUE(IsPattern(b, 4, 10));
   EXPECT_TRUE(IsPattern(b, 9, 20));
   EXPECT_EQ(b.ed.selection.buffer.image, before);
-  EXPECT_EQ(b.ed.selection.buffer.width, 11);
-  EXPECT_EQ(b.ed.selection.buffer.height, 4);
+  EXPECT_EQ(BufferSizeOf(b), (Pair{11, 4}));
   EXPECT_EQ(b.host.slept_ms, 0) << "Cut does not flash";
-  EXPECT_EQ(b.ed.pen.cursor_row, 5);
-  EXPECT_EQ(b.ed.pen.cursor_col, 10);
-  EXPECT_EQ(b.ed.selection.flag_first, 0);
-  EXPECT_EQ(b.ed.selection.flag_last, 0);
+  EXPECT_EQ(CursorOf(b), (Pair{5, 10}));
+  EXPECT_EQ(FlagsOf(b), (Pair{0, 0}));
   EXPECT_EQ(b.console.color(), console::Attribute(14, 1));
 }
 
@@ -213,10 +214,8 @@ TEST(AreaColour, EveryCellKeepsItsCharacterAndTakesTheTypingColours) {
       EXPECT_EQ(c.attr, attr) << row << "," << col;
     }
   }
-  EXPECT_EQ(b.ed.pen.cursor_row, 2);
-  EXPECT_EQ(b.ed.pen.cursor_col, 1);
-  EXPECT_EQ(b.ed.selection.flag_first, 0);
-  EXPECT_EQ(b.ed.selection.flag_last, 0);
+  EXPECT_EQ(CursorOf(b), (Pair{2, 1}));
+  EXPECT_EQ(FlagsOf(b), (Pair{0, 0}));
   EXPECT_EQ(b.host.slept_ms, 0);
 }
 
@@ -255,15 +254,12 @@ TEST(AreaWholeScreen, TakesRowsAboveTheToolbarWithoutTouchingTheFlags) {
   b.ed.lines.pending = 186;
   b.Run("key Alt-G\n");
   EXPECT_EQ(FirstDifference(b.ed.selection.buffer.image, work), "same");
-  EXPECT_EQ(b.ed.selection.buffer.width, 90);
-  EXPECT_EQ(b.ed.selection.buffer.height, 34);
+  EXPECT_EQ(BufferSizeOf(b), (Pair{90, 34}));
   EXPECT_EQ(b.ed.selection.area.r1, 1);
   EXPECT_EQ(b.ed.selection.area.r2, 34);
   EXPECT_EQ(b.ed.selection.area.c2, 90);
-  EXPECT_EQ(b.ed.selection.flag_first, 4);
-  EXPECT_EQ(b.ed.selection.flag_last, 9);
-  EXPECT_EQ(b.ed.pen.cursor_row, 1);
-  EXPECT_EQ(b.ed.pen.cursor_col, 1);
+  EXPECT_EQ(FlagsOf(b), (Pair{4, 9}));
+  EXPECT_EQ(CursorOf(b), (Pair{1, 1}));
   EXPECT_EQ(b.ed.lines.pending, 0);
 }
 
@@ -309,10 +305,8 @@ TEST(AreaNoSelection, CopyCutAndColorWarnAndLeaveNoTrace) {
     EXPECT_EQ(b.host.beeps, 1);
     EXPECT_EQ(FirstDifference(b.console.Snapshot().bytes(), quiet.console.Snapshot().bytes()), "same");
     EXPECT_EQ(b.ed.selection.buffer.image, quiet.ed.selection.buffer.image);
-    EXPECT_EQ(b.ed.pen.cursor_row, quiet.ed.pen.cursor_row);
-    EXPECT_EQ(b.ed.pen.cursor_col, quiet.ed.pen.cursor_col);
-    EXPECT_EQ(b.ed.selection.flag_first, quiet.ed.selection.flag_first);
-    EXPECT_EQ(b.ed.selection.flag_last, quiet.ed.selection.flag_last);
+    EXPECT_EQ(CursorOf(b), CursorOf(quiet));
+    EXPECT_EQ(FlagsOf(b), FlagsOf(quiet));
     EXPECT_EQ(b.host.slept_ms, 0) << "no flash";
     // The box was up while the program waited for the dismissing input.
     ASSERT_FALSE(b.screens.at_wait.empty());

@@ -42,15 +42,17 @@ TEST(ArtFormats, EveryKindToEveryOtherAndBackKeepsTheCells) {
   for (const Case& c : cases) {
     for (const std::string& a : c.kinds) {
       for (const std::string& b : c.kinds) {
+        SCOPED_TRACE(a + " -> " + b + " -> " + a + " of " + std::to_string(c.picture.width()) +
+                     " columns");
         const ArtFormat& fa = *FindArtFormat("x" + a);
         const ArtFormat& fb = *FindArtFormat("x" + b);
         ArtDocument doc;
         doc.cells = c.picture;
         doc.sauce = Titled("Sample", "20240102");
         const ArtDocument back = Through(fa, Through(fb, Through(fa, doc)));
-        EXPECT_EQ(back.cells, c.picture) << a << " -> " << b << " -> " << a;
+        EXPECT_EQ(back.cells, c.picture);
         if (a != ".TXT" && b != ".TXT") {
-          ASSERT_TRUE(back.sauce) << a << b;
+          ASSERT_TRUE(back.sauce);
           EXPECT_EQ(back.sauce->title, "Sample");
           EXPECT_EQ(back.sauce->date, "20240102");
           EXPECT_TRUE(back.ice_colours);
@@ -117,13 +119,14 @@ TEST(AnsiReader, DrawsWhatRealArtUses) {
       {"no text", "", 80, {""}, {}},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     const ArtDocument doc = ReadAnsi(c.input, c.width);
-    ASSERT_EQ(doc.cells.height(), static_cast<int>(c.rows.size())) << c.name;
+    ASSERT_EQ(doc.cells.height(), static_cast<int>(c.rows.size()));
     for (int r = 1; r <= doc.cells.height(); ++r) {
-      EXPECT_EQ(RowText(doc.cells, r), c.rows[static_cast<std::size_t>(r - 1)]) << c.name;
+      EXPECT_EQ(RowText(doc.cells, r), c.rows[static_cast<std::size_t>(r - 1)]) << "row " << r;
     }
     for (const Cell& cell : c.attrs) {
-      EXPECT_EQ(doc.cells.attr(cell.row, cell.col), cell.attr) << c.name << " column " << cell.col;
+      EXPECT_EQ(doc.cells.attr(cell.row, cell.col), cell.attr) << "column " << cell.col;
     }
   }
 }
@@ -161,9 +164,10 @@ TEST(BinReader, TakesTheWidthFromSauceElse80WhenTheSizeAllowsElse160) {
       {"", 80, 1},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.file.size()) + " bytes");
     const ArtDocument doc = ReadBin(c.file);
-    EXPECT_EQ(doc.cells.width(), c.width) << c.file.size();
-    EXPECT_EQ(doc.cells.height(), c.height) << c.file.size();
+    EXPECT_EQ(doc.cells.width(), c.width);
+    EXPECT_EQ(doc.cells.height(), c.height);
   }
 }
 
@@ -216,16 +220,17 @@ TEST(ArtReaders, RealArtReadsToPlausibleSizesWithItsText) {
       {"bin/waiting.bin", bin, 25, 25, ""},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
     const std::string bytes = testing::ArtData(c.file);
-    ASSERT_FALSE(bytes.empty()) << c.file;
+    ASSERT_FALSE(bytes.empty());
     const ArtDocument doc = c.format.read(bytes, {});
-    EXPECT_EQ(doc.cells.width(), 80) << c.file;
-    EXPECT_GE(doc.cells.height(), c.min_rows) << c.file;
-    EXPECT_LE(doc.cells.height(), c.max_rows) << c.file;
-    EXPECT_FALSE(doc.clipped) << c.file;
+    EXPECT_EQ(doc.cells.width(), 80);
+    EXPECT_GE(doc.cells.height(), c.min_rows);
+    EXPECT_LE(doc.cells.height(), c.max_rows);
+    EXPECT_FALSE(doc.clipped);
     std::string text;
     for (std::size_t i = 0; i < doc.cells.bytes().size(); i += 2) text += doc.cells.bytes()[i];
-    EXPECT_NE(text.find(c.text), std::string::npos) << c.file;
+    EXPECT_NE(text.find(c.text), std::string::npos);
   }
 }
 

@@ -46,6 +46,13 @@ InputRecord NoChar(std::uint8_t scan) { return KeyRecord{0, scan, false}; }
 InputRecord Mouse(int row, int col, std::uint8_t buttons, MouseEvent e) {
   return MouseRecord{row, col, buttons, e};
 }
+// A button going down or up at (row, col), buttons as bits: 1 left, 2 right, 4 middle.
+InputRecord Press(int row, int col, std::uint8_t buttons) {
+  return Mouse(row, col, buttons, MouseEvent::kButtonDown);
+}
+InputRecord Release(int row, int col, std::uint8_t buttons) {
+  return Mouse(row, col, buttons, MouseEvent::kButtonUp);
+}
 
 // The key string the program makes of a single decoded key.
 std::string KeyString(std::string_view bytes) {
@@ -58,37 +65,49 @@ std::string KeyString(std::string_view bytes) {
 
 std::string Scan(int code) { return std::string{'\0', static_cast<char>(code)}; }
 
-TEST(TerminalInputDecoder, OneByteKeysGiveTheirCharacterAndScanCode) {
-  EXPECT_EQ(Decode("a"), std::vector{Key('a', 0x1E)});
-  EXPECT_EQ(Decode("Z"), std::vector{Key('Z', 0x2C)});
-  EXPECT_EQ(Decode("\r"), std::vector{Key(13, 0x1C)});
-  EXPECT_EQ(Decode("\t"), std::vector{Key(9, 0x0F)});
-  EXPECT_EQ(Decode(" "), std::vector{Key(' ', 0x39)});
-  EXPECT_EQ(Decode("5"), std::vector{Key('5', 0x06)});
-  // Backspace is 8 whether the terminal sends DEL or BS.
-  EXPECT_EQ(Decode("\x7f"), std::vector{Key(8, 0x0E)});
-  EXPECT_EQ(Decode("\x08"), std::vector{Key(8, 0x0E)});
-  // Ctrl+letter: the control character with the letter's scan code.
-  EXPECT_EQ(Decode("\x01"), std::vector{Key(1, 0x1E)});
-  EXPECT_EQ(Decode("\x1a"), std::vector{Key(26, 0x2C)});
-  EXPECT_EQ(Decode("\x11\x13"), (std::vector{Key(17, 0x10), Key(19, 0x1F)}));
-  // Ctrl+Space has no PC character and is dropped without disturbing what follows.
-  EXPECT_EQ(Decode(std::string("\0x", 2)), std::vector{Key('x', 0x2D)});
+// The bytes as a failure message shows them: control and high bytes escaped.
+std::string Printable(std::string_view bytes) {
+  return ::testing::PrintToString(std::string(bytes));
 }
 
-TEST(TerminalInputDecoder, CursorKeysInCsiAndSs3Form) {
-  const std::pair<const char*, int> cases[] = {
-      {"\x1b[A", 0x48}, {"\x1b[B", 0x50}, {"\x1b[C", 0x4D}, {"\x1b[D", 0x4B},
-      {"\x1bOA", 0x48}, {"\x1bOB", 0x50}, {"\x1bOC", 0x4D}, {"\x1bOD", 0x4B},
-      {"\x1b[1;5A", 0x48},  // Ctrl+Up
-  };
-  for (const auto& [bytes, scan] : cases) {
-    EXPECT_EQ(Decode(bytes), std::vector{NoChar(static_cast<std::uint8_t>(scan))}) << bytes + 1;
+struct DecodeRow {
+  std::string bytes;
+  std::vector<InputRecord> records;
+};
+
+// Each row's bytes, decoded on their own, give exactly the row's records.
+void ExpectDecodes(const std::vector<DecodeRow>& rows) {
+  for (const DecodeRow& row : rows) {
+    SCOPED_TRACE(Printable(row.bytes));
+    EXPECT_EQ(Decode(row.bytes), row.records);
   }
 }
 
-TEST(TerminalInputDecoder, EditingKeysInEveryCommonForm) {
-  const std::pair<const char*, int> cases[] = {
+TEST(TerminalInputDecoder, CharacterKeysGiveTheirCharacterAndScanCode) {
+  ExpectDecodes({
+      {"a", {Key('a', 0x1E)}}, {"Z", {Key('Z', 0x2C)}}, {"\r", {Key(13, 0x1C)}},
+      {"\t", {Key(9, 0x0F)}}, {" ", {Key(' ', 0x39)}}, {"5", {Key('5', 0x06)}},
+      // Backspace is 8 whether the terminal sends DEL or BS.
+      {"\x7f", {Key(8, 0x0E)}}, {"\x08", {Key(8, 0x0E)}},
+      // Ctrl+letter: the control character with the letter's scan code.
+      {"\x01", {Key(1, 0x1E)}}, {"\x1a", {Key(26, 0x2C)}},
+      {"\x11\x13", {Key(17, 0x10), Key(19, 0x1F)}},
+      // Ctrl+Space has no PC character and is dropped without disturbing what follows.
+      {std::string("\0x", 2), {Key('x', 0x2D)}},
+      // Esc pressed twice is two Escs.
+      {"\x1b\x1b", {Key(27, 0x01), Key(27, 0x01)}},
+      // The keypad in application mode types its characters.
+      {"\x1bOq\x1bOM\x1bOk", {Key('1', 0x02), Key(13, 0x1C), Key('+', 0x0D)}},
+  });
+}
+
+// Keys without a character: each form a terminal sends gives the PC's scan code alone.
+TEST(TerminalInputDecoder, CursorEditingAndFunctionKeysInEveryCommonForm) {
+  const std::pair<const char*, std::uint8_t> rows[] = {
+      // Cursor keys, CSI and SS3.
+      {"\x1b[A", 0x48}, {"\x1b[B", 0x50}, {"\x1b[C", 0x4D}, {"\x1b[D", 0x4B},
+      {"\x1bOA", 0x48}, {"\x1bOB", 0x50}, {"\x1bOC", 0x4D}, {"\x1bOD", 0x4B},
+      {"\x1b[1;5A", 0x48},  // Ctrl+Up
       // Home: xterm CSI and SS3, vt220 and the Linux console, rxvt.
       {"\x1b[H", 0x47}, {"\x1bOH", 0x47}, {"\x1b[1~", 0x47}, {"\x1b[7~", 0x47},
       // End, likewise.
@@ -96,14 +115,6 @@ TEST(TerminalInputDecoder, EditingKeysInEveryCommonForm) {
       {"\x1b[2~", 0x52}, {"\x1b[3~", 0x53}, {"\x1b[5~", 0x49}, {"\x1b[6~", 0x51},
       // rxvt's shifted and controlled forms end in $ and ^.
       {"\x1b[3$", 0x53}, {"\x1b[5^", 0x49},
-  };
-  for (const auto& [bytes, scan] : cases) {
-    EXPECT_EQ(Decode(bytes), std::vector{NoChar(static_cast<std::uint8_t>(scan))}) << bytes + 1;
-  }
-}
-
-TEST(TerminalInputDecoder, FunctionKeysInXtermRxvtAndLinuxForms) {
-  const std::pair<const char*, int> cases[] = {
       // F1-F4: xterm SS3, vt100 CSI ~ (rxvt), xterm with a modifier, Linux console.
       {"\x1bOP", 0x3B}, {"\x1bOQ", 0x3C}, {"\x1bOR", 0x3D}, {"\x1bOS", 0x3E},
       {"\x1b[11~", 0x3B}, {"\x1b[12~", 0x3C}, {"\x1b[13~", 0x3D}, {"\x1b[14~", 0x3E},
@@ -117,8 +128,9 @@ TEST(TerminalInputDecoder, FunctionKeysInXtermRxvtAndLinuxForms) {
       {"\x1b[21;2~", 0x5D}, {"\x1b[21$", 0x5D}, {"\x1b[34~", 0x5D}, {"\x1b[29~", 0x5D},
       {"\x1b[21;5~", 0x44},  // Ctrl-F10 stays F10
   };
-  for (const auto& [bytes, scan] : cases) {
-    EXPECT_EQ(Decode(bytes), std::vector{NoChar(static_cast<std::uint8_t>(scan))}) << bytes + 1;
+  for (const auto& [bytes, scan] : rows) {
+    SCOPED_TRACE(Printable(bytes));
+    EXPECT_EQ(Decode(bytes), std::vector{NoChar(scan)});
   }
 }
 
@@ -126,17 +138,19 @@ TEST(TerminalInputDecoder, AltLetterFollowsTheProgramsAltRule) {
   // ESC prefix and the meta bit both give the letter with Alt, which the key string
   // turns into CHR$(0) + the letter's scan code.
   EXPECT_EQ(Decode("\x1bx"), std::vector{Key('x', 0x2D, true)});
-  EXPECT_EQ(KeyString("\x1bx"), Scan(0x2D));
-  EXPECT_EQ(KeyString("\x1b" "A"), Scan(0x1E));
-  EXPECT_EQ(KeyString("\xe1"), Scan(0x1E));  // meta+a, alone: not the start of UTF-8
-  EXPECT_EQ(KeyString("\xf8"), Scan(0x2D));  // meta+x
-  // ESC O and ESC [ typed alone are Alt+O and Alt+[, not sequences.
-  EXPECT_EQ(KeyString("\x1bO"), Scan(0x18));
-  EXPECT_EQ(KeyString("\x1b["), "[");
-  // Alt with anything but a letter gives the character.
-  EXPECT_EQ(KeyString("\x1b" "1"), "1");
-  EXPECT_EQ(KeyString("\x1b."), ".");
-  EXPECT_EQ(KeyString("\xb1"), "1");  // meta+1
+  const std::pair<const char*, std::string> rows[] = {
+      {"\x1bx", Scan(0x2D)}, {"\x1b" "A", Scan(0x1E)},
+      {"\xe1", Scan(0x1E)},  // meta+a, alone: not the start of UTF-8
+      {"\xf8", Scan(0x2D)},  // meta+x
+      // ESC O and ESC [ typed alone are Alt+O and Alt+[, not sequences.
+      {"\x1bO", Scan(0x18)}, {"\x1b[", "["},
+      // Alt with anything but a letter gives the character.
+      {"\x1b" "1", "1"}, {"\x1b.", "."}, {"\xb1", "1"},  // the last: meta+1
+  };
+  for (const auto& [bytes, key] : rows) {
+    SCOPED_TRACE(Printable(bytes));
+    EXPECT_EQ(KeyString(bytes), key);
+  }
 }
 
 TEST(TerminalInputDecoder, LoneEscWaitsForTheTimeoutOnly) {
@@ -173,17 +187,15 @@ TEST(TerminalInputDecoder, EscThenLateKeyAreTwoKeys) {
   EXPECT_EQ(Drain(d), (std::vector{Key(27, 0x01), Key('x', 0x2D)}));
 }
 
-TEST(TerminalInputDecoder, EscPressedTwiceIsTwoEscs) {
-  EXPECT_EQ(Decode("\x1b\x1b"), (std::vector{Key(27, 0x01), Key(27, 0x01)}));
-}
-
 TEST(TerminalInputDecoder, Utf8CharactersBecomeCodePage437Bytes) {
-  EXPECT_EQ(Decode("\xc3\xa9"), std::vector{Key(0x82, 0)});          // é
-  EXPECT_EQ(Decode("\xe2\x96\x91"), std::vector{Key(0xB0, 0)});      // ░
-  EXPECT_EQ(Decode("\xe2\x82\xac" "a"), std::vector{Key('a', 0x1E)});  // € has no byte
-  EXPECT_EQ(Decode("\xf0\x9f\x98\x80"), std::vector<InputRecord>{});  // emoji: ignored
-  // Alt with a character beyond ASCII gives the character.
-  EXPECT_EQ(Decode("\x1b\xc3\xa9"), std::vector{Key(0x82, 0, true)});
+  ExpectDecodes({
+      {"\xc3\xa9", {Key(0x82, 0)}},             // é
+      {"\xe2\x96\x91", {Key(0xB0, 0)}},         // ░
+      {"\xe2\x82\xac" "a", {Key('a', 0x1E)}},   // € has no byte
+      {"\xf0\x9f\x98\x80", {}},                // emoji: ignored
+      // Alt with a character beyond ASCII gives the character.
+      {"\x1b\xc3\xa9", {Key(0x82, 0, true)}},
+  });
 
   // A character split across reads is still one character.
   TerminalInputDecoder d;
@@ -194,22 +206,22 @@ TEST(TerminalInputDecoder, Utf8CharactersBecomeCodePage437Bytes) {
 }
 
 TEST(TerminalInputDecoder, MalformedSequencesKeepTheKeysAfterThem) {
-  // An unknown sequence is dropped whole.
-  EXPECT_EQ(Decode("\x1b[99~a"), std::vector{Key('a', 0x1E)});
-  EXPECT_EQ(Decode("\x1b[?1;2cb"), std::vector{Key('b', 0x30)});
-  // A control byte cuts a sequence short and is read as itself.
-  EXPECT_EQ(Decode("\x1b[1\r"), std::vector{Key(13, 0x1C)});
-  EXPECT_EQ(Decode("\x1b[12\x1b[A"), std::vector{NoChar(0x48)});
-  // Broken UTF-8 and a broken mouse report.
-  EXPECT_EQ(Decode("\xc3q"), (std::vector{Key('C', 0x2E, true), Key('q', 0x10)}));
-  EXPECT_EQ(Decode("\x1b[<0;10Mq"), std::vector{Key('q', 0x10)});
+  ExpectDecodes({
+      // An unknown sequence is dropped whole.
+      {"\x1b[99~a", {Key('a', 0x1E)}}, {"\x1b[?1;2cb", {Key('b', 0x30)}},
+      // A control byte cuts a sequence short and is read as itself.
+      {"\x1b[1\r", {Key(13, 0x1C)}}, {"\x1b[12\x1b[A", {NoChar(0x48)}},
+      // Broken UTF-8 and a broken mouse report.
+      {"\xc3q", {Key('C', 0x2E, true), Key('q', 0x10)}},
+      {"\x1b[<0;10Mq", {Key('q', 0x10)}},
+      // A number too long for any key is not taken for no number (Up).
+      {"\x1b[11111111111A", {}},
+  });
   // A run of parameters too long for any key is given up without waiting for more.
   TerminalInputDecoder d;
   d.Feed("\x1b[" + std::string(40, '1'), 10);
   d.Feed("z", 11);
   EXPECT_EQ(Drain(d), std::vector{Key('z', 0x2C)});
-  // A number too long for any key is not taken for no number (Up).
-  EXPECT_EQ(Decode("\x1b[11111111111A"), std::vector<InputRecord>{});
 }
 
 // Reads may split the bytes anywhere (a paste longer than one read); bytes that arrive
@@ -222,7 +234,8 @@ TEST(TerminalInputDecoder, TheSameBytesDecodeAlikeHoweverTheReadsSplitThem) {
     TerminalInputDecoder byte_by_byte;
     for (const char c : bytes) byte_by_byte.Feed(std::string_view(&c, 1), 1000);
     byte_by_byte.Flush(1000 + kLater);
-    EXPECT_EQ(Drain(byte_by_byte), Decode(bytes)) << bytes;
+    SCOPED_TRACE(Printable(bytes));
+    EXPECT_EQ(Drain(byte_by_byte), Decode(bytes));
   }
 }
 
@@ -247,47 +260,39 @@ TEST(TerminalInputDecoder, NoiseNeverHoldsBackTheNextKey) {
   }
 }
 
-TEST(TerminalInputDecoder, SgrMouseButtonsPressAndRelease) {
-  EXPECT_EQ(Decode("\x1b[<0;10;5M"), std::vector{Mouse(5, 10, 1, MouseEvent::kButtonDown)});
-  EXPECT_EQ(Decode("\x1b[<2;11;6M"), std::vector{Mouse(6, 11, 2, MouseEvent::kButtonDown)});
-  EXPECT_EQ(Decode("\x1b[<1;12;7M"), std::vector{Mouse(7, 12, 4, MouseEvent::kButtonDown)});
-  EXPECT_EQ(Decode("\x1b[<0;10;5m"), std::vector{Mouse(5, 10, 1, MouseEvent::kButtonUp)});
-  EXPECT_EQ(Decode("\x1b[<2;10;5m"), std::vector{Mouse(5, 10, 2, MouseEvent::kButtonUp)});
-  // Columns past 223 only fit the SGR form.
-  EXPECT_EQ(Decode("\x1b[<0;300;40M"), std::vector{Mouse(40, 300, 1, MouseEvent::kButtonDown)});
-  // Modifiers held with the click do not change the button.
-  EXPECT_EQ(Decode("\x1b[<16;3;4M"), std::vector{Mouse(4, 3, 1, MouseEvent::kButtonDown)});
-  // The wheel and buttons 8-11 (back, forward) are no buttons of the program's.
-  EXPECT_EQ(Decode("\x1b[<64;3;4M\x1b[<65;3;4M\x1b[<128;3;4M\x1b[<129;3;4m\x1b[M\xa0$$"),
-            std::vector<InputRecord>{});
-  // A position no terminal has is noise.
-  EXPECT_EQ(Decode("\x1b[<0;10000;4M\x1b[<0;9999;4M"),
-            std::vector{Mouse(4, 9999, 1, MouseEvent::kButtonDown)});
-}
-
-TEST(TerminalInputDecoder, MouseMotionWithAndWithoutButtons) {
-  EXPECT_EQ(Decode("\x1b[<35;20;8M"), std::vector{Mouse(8, 20, 0, MouseEvent::kMoved)});
-  EXPECT_EQ(Decode("\x1b[<32;21;8M"), std::vector{Mouse(8, 21, 0, MouseEvent::kMoved)});
+TEST(TerminalInputDecoder, MouseReportsGiveButtonsMotionAndTheCell) {
+  ExpectDecodes({
+      // SGR reports: press (M) and release (m) of left, right and middle.
+      {"\x1b[<0;10;5M", {Press(5, 10, 1)}}, {"\x1b[<2;11;6M", {Press(6, 11, 2)}},
+      {"\x1b[<1;12;7M", {Press(7, 12, 4)}}, {"\x1b[<0;10;5m", {Release(5, 10, 1)}},
+      {"\x1b[<2;10;5m", {Release(5, 10, 2)}},
+      // Columns past 223 only fit the SGR form.
+      {"\x1b[<0;300;40M", {Press(40, 300, 1)}},
+      // Modifiers held with the click do not change the button.
+      {"\x1b[<16;3;4M", {Press(4, 3, 1)}},
+      // The wheel and buttons 8-11 (back, forward) are no buttons of the program's.
+      {"\x1b[<64;3;4M\x1b[<65;3;4M\x1b[<128;3;4M\x1b[<129;3;4m\x1b[M\xa0$$", {}},
+      // A position no terminal has is noise.
+      {"\x1b[<0;10000;4M\x1b[<0;9999;4M", {Press(4, 9999, 1)}},
+      // Motion with and without a button held.
+      {"\x1b[<35;20;8M", {Mouse(8, 20, 0, MouseEvent::kMoved)}},
+      {"\x1b[<32;21;8M", {Mouse(8, 21, 0, MouseEvent::kMoved)}},
+      // The original form, ESC [ M b x y with 32 added to each: left press at column 10,
+      // row 5, then release.
+      {"\x1b[M *%\x1b[M#*%", {Press(5, 10, 1), Release(5, 10, 0)}},
+  });
 }
 
 TEST(TerminalInputDecoder, ClicksBeyondTheConsoleAreDroppedAndMotionHeldToItsEdge) {
   // A 40 x 100 terminal showing a 35 x 90 console: below the toolbar line and right of
   // the last column there is no console cell to click.
-  EXPECT_EQ(FitToConsole(Mouse(38, 50, 1, MouseEvent::kButtonDown), 35, 90), std::nullopt);
+  EXPECT_EQ(FitToConsole(Press(38, 50, 1), 35, 90), std::nullopt);
   EXPECT_EQ(FitToConsole(Mouse(10, 95, 2, MouseEvent::kDoubleClick), 35, 90), std::nullopt);
-  EXPECT_EQ(FitToConsole(Mouse(36, 91, 1, MouseEvent::kButtonUp), 35, 90), std::nullopt);
-  EXPECT_EQ(FitToConsole(Mouse(35, 90, 1, MouseEvent::kButtonDown), 35, 90),
-            Mouse(35, 90, 1, MouseEvent::kButtonDown));
+  EXPECT_EQ(FitToConsole(Release(36, 91, 1), 35, 90), std::nullopt);
+  EXPECT_EQ(FitToConsole(Press(35, 90, 1), 35, 90), Press(35, 90, 1));
   EXPECT_EQ(FitToConsole(Mouse(39, 97, 0, MouseEvent::kMoved), 35, 90),
             Mouse(35, 90, 0, MouseEvent::kMoved));
   EXPECT_EQ(FitToConsole(Key(13, 0x1C), 35, 90), Key(13, 0x1C));
-}
-
-TEST(TerminalInputDecoder, OriginalMouseReportsToo) {
-  // ESC [ M b x y with 32 added to each: left press at column 10, row 5, then release.
-  EXPECT_EQ(Decode("\x1b[M *%\x1b[M#*%"),
-            (std::vector{Mouse(5, 10, 1, MouseEvent::kButtonDown),
-                         Mouse(5, 10, 0, MouseEvent::kButtonUp)}));
 }
 
 TEST(TerminalInputDecoder, DoubleClickIsSecondPressOfSameButtonOnSameCellInTime) {
@@ -296,12 +301,9 @@ TEST(TerminalInputDecoder, DoubleClickIsSecondPressOfSameButtonOnSameCellInTime)
   d.Feed(left, 1000);
   d.Feed(left, 1000 + TerminalInputDecoder::kDoubleClickTime);
   d.Feed(left, 1100 + TerminalInputDecoder::kDoubleClickTime);  // third press: new pair
-  EXPECT_EQ(Drain(d), (std::vector{Mouse(5, 10, 1, MouseEvent::kButtonDown),
-                                   Mouse(5, 10, 1, MouseEvent::kButtonUp),
-                                   Mouse(5, 10, 1, MouseEvent::kDoubleClick),
-                                   Mouse(5, 10, 1, MouseEvent::kButtonUp),
-                                   Mouse(5, 10, 1, MouseEvent::kButtonDown),
-                                   Mouse(5, 10, 1, MouseEvent::kButtonUp)}));
+  EXPECT_EQ(Drain(d), (std::vector{Press(5, 10, 1), Release(5, 10, 1),
+                                   Mouse(5, 10, 1, MouseEvent::kDoubleClick), Release(5, 10, 1),
+                                   Press(5, 10, 1), Release(5, 10, 1)}));
 
   auto second_press = [&](std::string_view first, std::string_view second, Millis gap) {
     TerminalInputDecoder t;
@@ -315,11 +317,6 @@ TEST(TerminalInputDecoder, DoubleClickIsSecondPressOfSameButtonOnSameCellInTime)
   EXPECT_EQ(second_press("\x1b[<0;4;4M", "\x1b[<0;4;4M", 501), MouseEvent::kButtonDown);
   EXPECT_EQ(second_press("\x1b[<0;4;4M", "\x1b[<0;5;4M", 100), MouseEvent::kButtonDown);
   EXPECT_EQ(second_press("\x1b[<0;4;4M", "\x1b[<2;4;4M", 100), MouseEvent::kButtonDown);
-}
-
-TEST(TerminalInputDecoder, KeypadInApplicationModeTypesItsCharacters) {
-  EXPECT_EQ(Decode("\x1bOq\x1bOM\x1bOk"),
-            (std::vector{Key('1', 0x02), Key(13, 0x1C), Key('+', 0x0D)}));
 }
 
 // What a recorded table line expects: replay lines joined by " + ", and

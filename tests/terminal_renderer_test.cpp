@@ -106,13 +106,10 @@ TEST(TerminalRenderer, TheLocaleSaysWhetherToSendUtf8) {
 }
 
 TEST(TerminalRenderer, ColoursMapBlueAndRedAndKeepSixteenBackgroundsApart) {
-  EXPECT_EQ(AnsiColour(0), 0);
-  EXPECT_EQ(AnsiColour(1), 4);   // blue
-  EXPECT_EQ(AnsiColour(3), 6);   // cyan
-  EXPECT_EQ(AnsiColour(4), 1);   // red
-  EXPECT_EQ(AnsiColour(6), 3);   // brown
-  EXPECT_EQ(AnsiColour(9), 12);  // bright blue
-  EXPECT_EQ(AnsiColour(12), 9);  // bright red
+  // The PC's colour order (black, blue, green, cyan, red, magenta, brown, grey, then
+  // the bright eight) in ANSI's, where red and blue, cyan and brown swap places.
+  const int ansi[16] = {0, 4, 2, 6, 1, 5, 3, 7, 8, 12, 10, 14, 9, 13, 11, 15};
+  for (int pc = 0; pc < 16; ++pc) EXPECT_EQ(AnsiColour(pc), ansi[pc]) << "colour " << pc;
   std::set<std::string> backgrounds;
   for (int bg = 0; bg < 16; ++bg) {
     std::string sgr;
