@@ -10,16 +10,13 @@
 // of new row images (see BM_DecodeBny1000PagesFreshMemory there).
 #include <benchmark/benchmark.h>
 #include <malloc.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <string>
 
 #include "console/console.h"
 #include "console/input.h"
 #include "core/editor.h"
 #include "files/file_commands.h"
-#include "platform/disk_file_system.h"
 #include "script_rig.h"
 
 namespace {
@@ -30,6 +27,7 @@ constexpr int kPages = 1000;
 constexpr int kRows = kPages * 34;
 
 using bench::MemoryFiles;
+using bench::Place;
 using bench::ScriptHost;
 
 std::string FileBytes(size_t cell_bytes) {
@@ -61,27 +59,6 @@ struct Rig {
     core::Event ev;
     files::SaveFile(ed, ev);
   }
-};
-
-// The file system for a run: in memory, or a fresh folder on the disk.
-struct Place {
-  explicit Place(bool disk_wanted) : on_disk(disk_wanted) {
-    if (on_disk) {
-      folder = std::filesystem::temp_directory_path() / ("tessella-bench-" + std::to_string(getpid()));
-      std::filesystem::create_directories(folder);
-    }
-  }
-  ~Place() {
-    if (on_disk) std::filesystem::remove_all(folder);
-  }
-  ports::FileSystem& fs() { return on_disk ? static_cast<ports::FileSystem&>(disk) : memory; }
-  std::string Path(const std::string& name) const {
-    return on_disk ? (folder / name).string() : "/bench/" + name;
-  }
-  bool on_disk;
-  std::filesystem::path folder;
-  MemoryFiles memory;
-  platform::DiskFileSystem disk;
 };
 
 template <bool kTwoByte, bool kOnDisk>

@@ -5,9 +5,7 @@
 // also the disk (the .BAC backup and the file, each a temporary file, fsync, rename).
 #include <benchmark/benchmark.h>
 #include <malloc.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <string>
 
 #include "console/console.h"
@@ -15,7 +13,6 @@
 #include "core/editor.h"
 #include "files/file_commands.h"
 #include "files/include_file.h"
-#include "platform/disk_file_system.h"
 #include "script_rig.h"
 
 namespace {
@@ -25,6 +22,7 @@ using namespace tessella;
 constexpr int kScreens = 200;
 
 using bench::MemoryFiles;
+using bench::Place;
 using bench::ScriptHost;
 
 struct Rig {
@@ -68,26 +66,6 @@ std::string IncludeOf200Screens() {
     text = files::SaveIncludeScreen(text, files::IncludeKind::kPbcc, "S" + std::to_string(i), 2, 1, cells);
   return text;
 }
-
-struct Place {
-  explicit Place(bool disk_wanted) : on_disk(disk_wanted) {
-    if (on_disk) {
-      folder = std::filesystem::temp_directory_path() / ("tessella-bench-" + std::to_string(getpid()));
-      std::filesystem::create_directories(folder);
-    }
-  }
-  ~Place() {
-    if (on_disk) std::filesystem::remove_all(folder);
-  }
-  ports::FileSystem& fs() { return on_disk ? static_cast<ports::FileSystem&>(disk) : memory; }
-  std::string Path(const std::string& name) const {
-    return on_disk ? (folder / name).string() : "/bench/" + name;
-  }
-  bool on_disk;
-  std::filesystem::path folder;
-  MemoryFiles memory;
-  platform::DiskFileSystem disk;
-};
 
 void BM_OpenText10MB(benchmark::State& state) {
   MemoryFiles files;

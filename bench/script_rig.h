@@ -1,14 +1,19 @@
 #pragma once
 // What the file benchmarks drive the commands with: a host that hands out the input
-// records of replay script lines and then ends the session, and a file system in
-// memory (the folder /bench), so a run measures the commands' own work.
+// records of replay script lines and then ends the session, and the file system of a
+// run: in memory (the folder /bench, the commands' own work) or a fresh folder on the
+// disk (temporary file, fsync, rename).
+#include <unistd.h>
+
 #include <deque>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
+#include "platform/disk_file_system.h"
 #include "platform/replay_script.h"
 #include "ports/file_system.h"
 #include "ports/host.h"
@@ -54,6 +59,29 @@ class MemoryFiles final : public ports::FileSystem {
     return out;
   }
   std::string CurrentFolder() override { return "/bench"; }
+};
+
+// The file system for a run: in memory, or a fresh folder on the disk.
+struct Place {
+  explicit Place(bool disk_wanted) : on_disk(disk_wanted) {
+    if (on_disk) {
+      folder = std::filesystem::temp_directory_path() / ("tessella-bench-" + std::to_string(getpid()));
+      std::filesystem::create_directories(folder);
+    }
+  }
+  ~Place() {
+    if (on_disk) std::filesystem::remove_all(folder);
+  }
+  Place(const Place&) = delete;
+  Place& operator=(const Place&) = delete;
+  ports::FileSystem& fs() { return on_disk ? static_cast<ports::FileSystem&>(disk) : memory; }
+  std::string Path(const std::string& name) const {
+    return on_disk ? (folder / name).string() : "/bench/" + name;
+  }
+  bool on_disk;
+  std::filesystem::path folder;
+  MemoryFiles memory;
+  platform::DiskFileSystem disk;
 };
 
 }  // namespace tessella::bench
